@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+// Removes blanks (spaces) at both ends; tabs and line breaks stay, as the program's text rules
+// want it.
+inline QString trimBlanks(const QString &text)
+{
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text.at(first) == QLatin1Char(' '))
+        ++first;
+    while (last > first && text.at(last - 1) == QLatin1Char(' '))
+        --last;
+    return text.mid(first, last - first);
+}

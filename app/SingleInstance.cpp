@@ -1,0 +1,28 @@
+#include "app/SingleInstance.h"
+
+#include "app/AppInfo.h"
+
+#include <QDir>
+#include <QStandardPaths>
+
+SingleInstance::SingleInstance()
+    : lock(lockFilePath())
+{
+    // The lock lives as long as the program runs, so age says nothing; a lock whose process has
+    // died (a crash, a kill) is still recognised by its process id and taken over.
+    lock.setStaleLockTime(0);
+}
+
+bool SingleInstance::acquire()
+{
+    return lock.tryLock(0);
+}
+
+QString SingleInstance::lockFilePath()
+{
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (folder.isEmpty())
+        folder = QDir::tempPath();
+    return QDir(folder).filePath(QString::fromLatin1(AppInfo::executableName)
+                                 + QStringLiteral(".lock"));
+}

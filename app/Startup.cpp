@@ -1,0 +1,42 @@
+#include "app/Startup.h"
+
+#include "app/AppInfo.h"
+#include "app/Desktop.h"
+#include "app/UnloadAllForms.h"
+#include "ui/frmMain.h"
+
+#include <exception>
+#include <functional>
+
+namespace {
+
+void runStep(const std::function<void()> &step)
+{
+    try {
+        step();
+    } catch (const std::exception &) {
+        // A failing step is skipped without a message; start-up goes on.
+    }
+}
+
+} // namespace
+
+bool Startup::run()
+{
+    if (refuseSecondInstance())
+        return false;
+    runStep([] { desktop().seedRandomFromClock(); });
+    runStep([] { frmMain::showFresh(); });
+    return true;
+}
+
+bool Startup::refuseSecondInstance()
+{
+    if (instance.acquire())
+        return false;
+    desktop().showMessage({QStringLiteral("Application is already running"),
+                           QString::fromLatin1(AppInfo::applicationTitle),
+                           QMessageBox::Information, QMessageBox::Ok, QMessageBox::Ok});
+    UnloadAllForms();
+    return true;
+}

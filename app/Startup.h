@@ -1,0 +1,17 @@
+#pragma once
+
+#include "app/SingleInstance.h"
+
+// The program's start-up sequence. Each step runs under the continue-on-failure rule: a step that
+// fails is cut short silently and the next one runs.
+class Startup
+{
+public:
+    // False when the program must end at once: another instance is running.
+    bool run();
+
+private:
+    bool refuseSecondInstance();
+
+    SingleInstance instance;
+};

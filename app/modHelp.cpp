@@ -1,0 +1,109 @@
+#include "app/modHelp.h"
+
+#include "app/AppInfo.h"
+
+#include <QSettings>
+#include <QStringDecoder>
+
+#include <memory>
+
+namespace modHelp {
+
+namespace {
+
+constexpr char settingsSection[] = "Settings";
+
+QByteArray shifted(const QByteArray &bytes, int offset)
+{
+    QByteArray out;
+    out.reserve(bytes.size());
+    for (char byte : bytes) {
+        const int code = static_cast<unsigned char>(byte) + offset;
+        if (code >= 0 && code <= 255)
+            out.append(char(code));
+    }
+    return out;
+}
+
+// The characters that Windows-1252 places at 0x80 to 0x9F (unassigned codes keep their value).
+constexpr char16_t windows1252High[32] = {
+        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+QString fromWindows1252(const QByteArray &bytes)
+{
+    QString text;
+    text.reserve(bytes.size());
+    for (char byte : bytes) {
+        const auto code = static_cast<unsigned char>(byte);
+        text.append(code >= 0x80 && code <= 0x9F ? QChar(windows1252High[code - 0x80])
+                                                 : QChar(code));
+    }
+    return text;
+}
+
+QString decodeText(const QByteArray &bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = utf8.decode(bytes);
+    return utf8.hasError() ? fromWindows1252(bytes) : text;
+}
+
+// A store of its own for each access, so that an error of one access never sticks to the next.
+// An empty organisation would land under "Unknown Organization"; the executable's name addresses
+// the store instead.
+std::unique_ptr<QSettings> openStore()
+{
+    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                       QString::fromLatin1(AppInfo::executableName));
+}
+
+QString settingsKey(const QString &key)
+{
+    return QString::fromLatin1(settingsSection) + QLatin1Char('/') + ScrambleText(key);
+}
+
+} // namespace
+
+QByteArray scrambledBytes(const QString &scrambled)
+{
+    // Scrambled texts hold only codes 0 to 255; anything else cannot come from ScrambleText.
+    QByteArray bytes;
+    bytes.reserve(scrambled.size());
+    for (QChar c : scrambled) {
+        if (c.unicode() <= 0xFF)
+            bytes.append(char(c.unicode()));
+    }
+    return bytes;
+}
+
+QString scrambledFromBytes(const QByteArray &bytes)
+{
+    return QString::fromLatin1(bytes);
+}
+
+QString ScrambleText(const QString &text)
+{
+    return scrambledFromBytes(shifted(text.toUtf8(), ScrambleOffset));
+}
+
+QString UnscrambleText(const QString &scrambled)
+{
+    return decodeText(shifted(scrambledBytes(scrambled), -ScrambleOffset));
+}
+
+QString readSetting(const QString &key)
+{
+    return UnscrambleText(openStore()->value(settingsKey(key), QString()).toString());
+}
+
+bool writeSetting(const QString &key, const QString &value)
+{
+    const auto store = openStore();
+    store->setValue(settingsKey(key), ScrambleText(value));
+    store->sync();
+    return store->status() == QSettings::NoError;
+}
+
+} // namespace modHelp

@@ -1,0 +1,175 @@
+#include "report/SavedReadingFile.h"
+
+#include "app/modHelp.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QIODevice>
+#include <QSaveFile>
+
+#include <array>
+
+namespace SavedReadingFile {
+
+using modMayanAnimalMoonSign::BirthInputType;
+
+namespace {
+
+constexpr char lineEnd[] = "\r\n";
+
+std::array<QString, 4> fields(const BirthInputType &input)
+{
+    return {input.strName, input.strMonth, QString::number(input.intDate),
+            QString::number(input.intYear)};
+}
+
+enum class LineRead { Line, TooLong };
+
+// One line of at most MaxLineBytes bytes, without its end (CR LF, LF or CR). The end of the data
+// ends the line too; a line missing altogether reads as empty.
+LineRead readLine(QIODevice &device, QByteArray &line)
+{
+    line.clear();
+    char byte = 0;
+    while (device.getChar(&byte)) {
+        if (byte == '\n')
+            return LineRead::Line;
+        if (byte == '\r') {
+            char next = 0;
+            if (device.peek(&next, 1) == 1 && next == '\n')
+                device.getChar(&next);
+            return LineRead::Line;
+        }
+        if (line.size() >= MaxLineBytes)
+            return LineRead::TooLong;
+        line.append(byte);
+    }
+    return LineRead::Line;
+}
+
+// Plain decimal text as the file holds it: digits only, no leading zero, within [low, high].
+std::optional<int> plainNumber(const QString &text, int low, int high)
+{
+    if (text.isEmpty() || text.size() > 4 || text.front() == u'0')
+        return std::nullopt;
+    int value = 0;
+    for (QChar c : text) {
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+        value = value * 10 + (c.unicode() - u'0');
+    }
+    if (value < low || value > high)
+        return std::nullopt;
+    return value;
+}
+
+// The blanks that Find removes: spaces only.
+QString withoutBlanks(const QString &text)
+{
+    qsizetype start = 0;
+    qsizetype end = text.size();
+    while (start < end && text[start] == u' ')
+        ++start;
+    while (end > start && text[end - 1] == u' ')
+        --end;
+    return text.sliced(start, end - start);
+}
+
+} // namespace
+
+QByteArray encodeReading(const BirthInputType &input)
+{
+    QByteArray bytes;
+    for (const QString &field : fields(input)) {
+        bytes += modHelp::scrambledBytes(modHelp::ScrambleText(field));
+        bytes += lineEnd;
+    }
+    return bytes;
+}
+
+bool writeReading(const QString &path, const BirthInputType &input, QString *errorText)
+{
+    const auto fail = [errorText](const QString &reason) {
+        if (errorText)
+            *errorText = reason;
+        return false;
+    };
+
+    for (const QString &field : fields(input)) {
+        if (modHelp::scrambledBytes(modHelp::ScrambleText(field)).size() > MaxLineBytes)
+            return fail(QCoreApplication::translate("SavedReadingFile",
+                                                    "The name is too long to be saved."));
+    }
+
+    // Qt 6.4's QSaveFile would put a regular file in the place of a device or a pipe.
+    const QFileInfo target(path);
+    if (target.exists() && !target.isFile() && !target.isDir())
+        return fail(QCoreApplication::translate("SavedReadingFile", "%1 is not a regular file.")
+                            .arg(QDir::toNativeSeparators(path)));
+
+    const QByteArray bytes = encodeReading(input);
+    QSaveFile file(path);
+    // Unbuffered: a buffered QSaveFile only meets a full disk while committing, and Qt 6.4 then
+    // commits the cut-short text anyway. Written straight through, every failure shows here, and
+    // cancelling keeps the old file.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return fail(file.errorString());
+    qint64 written = 0;
+    while (written < bytes.size()) {
+        // A short write is followed by one more, which reports why the rest did not fit.
+        const qint64 count = file.write(bytes.constData() + written, bytes.size() - written);
+        if (count <= 0 || file.error() != QFileDevice::NoError) {
+            const QString reason = file.errorString();
+            file.cancelWriting();
+            return fail(reason);
+        }
+        written += count;
+    }
+    if (!file.commit())
+        return fail(file.errorString());
+    return true;
+}
+
+std::optional<BirthInputType> decodeReading(QIODevice &device)
+{
+    if (!device.isOpen() || !device.isReadable())
+        return std::nullopt;
+
+    std::array<QString, MaxLinesRead> lines;
+    QByteArray line;
+    for (QString &text : lines) {
+        if (readLine(device, line) == LineRead::TooLong)
+            return std::nullopt;
+        text = modHelp::UnscrambleText(modHelp::scrambledFromBytes(line));
+    }
+
+    BirthInputType input;
+    input.strName = withoutBlanks(lines[0]);
+    if (input.strName.isEmpty())
+        return std::nullopt;
+    if (!modMayanAnimalMoonSign::monthNames().contains(lines[1]))
+        return std::nullopt;
+    input.strMonth = lines[1];
+    const std::optional<int> day = plainNumber(lines[2], 1, 31);
+    const std::optional<int> year = plainNumber(lines[3], FirstYear, LastYear);
+    if (!day || !year)
+        return std::nullopt;
+    input.intDate = qint16(*day);
+    input.intYear = qint16(*year);
+    return input;
+}
+
+std::optional<BirthInputType> readReading(const QString &path)
+{
+    // Devices and pipes are no saved readings (and opening a pipe would wait for a writer).
+    if (!QFileInfo(path).isFile())
+        return std::nullopt;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return decodeReading(file);
+}
+
+} // namespace SavedReadingFile

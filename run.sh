@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds and starts Zel Mayan Animal Sign.
+set -euo pipefail
+cd "$(dirname "$0")"
+scripts/setup.sh default
+
+if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}${QT_QPA_PLATFORM:-}" ]; then
+    echo "No display found: run it under a virtual display with: xvfb-run -a ./build/ZelFreeMayanAnimalSign" >&2
+    exit 1
+fi
+exec ./build/ZelFreeMayanAnimalSign

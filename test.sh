@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds with warnings as errors and runs every test headless.
+set -euo pipefail
+cd "$(dirname "$0")"
+scripts/setup.sh ci
+
+export QT_QPA_PLATFORM=offscreen
+ctest --preset ci

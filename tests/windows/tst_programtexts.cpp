@@ -1,0 +1,136 @@
+#include "tests/common/TestRegistry.h"
+
+#include <QtTest>
+
+#include "ui/ProgramTexts.h"
+#include "web/modHelpPages.h"
+
+namespace {
+
+// The lengths below are counted with the address a default build compiles in.
+const QString defaultAddress = QStringLiteral("http://www.velmora.example");
+
+bool builtWithDefaultAddress()
+{
+    return modHelp::siteAddress() == defaultAddress;
+}
+
+} // namespace
+
+class TestProgramTexts : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void lengths_data();
+    void lengths();
+    void sloganEndsWithTheSite();
+    void supportTextNamesTheSite_data();
+    void supportTextNamesTheSite();
+    void aboutDescription();
+    void catalogueMentions_data();
+    void catalogueMentions();
+    void catalogueFitsItsLabel();
+};
+
+void TestProgramTexts::lengths_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("length");
+
+    QTest::newRow("slogan") << ProgramTexts::siteSlogan() << 115;
+    QTest::newRow("support 0") << ProgramTexts::supportText(0) << 227;
+    QTest::newRow("support 1") << ProgramTexts::supportText(1) << 211;
+    QTest::newRow("support 2") << ProgramTexts::supportText(2) << 160;
+    QTest::newRow("support 3") << ProgramTexts::supportText(3) << 196;
+}
+
+void TestProgramTexts::lengths()
+{
+    QFETCH(QString, text);
+    QFETCH(int, length);
+
+    if (!builtWithDefaultAddress())
+        QSKIP("The lengths are counted with the default site address");
+    QCOMPARE(text.length(), length);
+}
+
+void TestProgramTexts::sloganEndsWithTheSite()
+{
+    const QString slogan = ProgramTexts::siteSlogan();
+    const QString ending
+            = QStringLiteral("Visit ") + modHelp::siteAddress() + QStringLiteral(" Now");
+
+    QVERIFY2(slogan.endsWith(ending), qPrintable(slogan));
+    // Two short sentences of praise come before the invitation.
+    const QString praise = slogan.left(slogan.length() - ending.length());
+    static const QRegularExpression sentenceEnd(QStringLiteral("[.!?] "));
+    QCOMPARE(praise.count(sentenceEnd), 2);
+    QVERIFY(praise.endsWith(QLatin1Char(' ')));
+}
+
+void TestProgramTexts::supportTextNamesTheSite_data()
+{
+    QTest::addColumn<int>("n");
+
+    for (int n = 0; n < 4; ++n)
+        QTest::addRow("support %d", n) << n;
+}
+
+void TestProgramTexts::supportTextNamesTheSite()
+{
+    QFETCH(int, n);
+
+    const QString text = ProgramTexts::supportText(n);
+    QVERIFY2(text.contains(modHelp::siteAddress()), qPrintable(text));
+    QVERIFY(!text.contains(QLatin1Char('%')));
+    QVERIFY(!text.contains(QLatin1Char('\n')));
+    QCOMPARE(text, text.trimmed());
+}
+
+void TestProgramTexts::aboutDescription()
+{
+    const QString fixed = QStringLiteral(
+            "Zel Mayan Animal Sign finds your Mayan animal sign from your date of birth. Each "
+            "animal of the Mayan zodiac is attributed with different characteristics which are "
+            "reflected in your personality.");
+    const QString text = ProgramTexts::aboutDescription();
+
+    QVERIFY2(text.startsWith(fixed + QLatin1Char(' ')), qPrintable(text));
+    const QString notice = text.mid(fixed.length() + 1);
+    QVERIFY2(notice.contains(modHelp::siteAddress()), qPrintable(notice));
+    QVERIFY(notice.contains(QLatin1String("Velmora Softwares")));
+    QVERIFY(!notice.startsWith(QLatin1Char(' ')));
+    if (builtWithDefaultAddress())
+        QVERIFY2(notice.length() <= 55, qPrintable(notice)); // the About label has no room left
+}
+
+void TestProgramTexts::catalogueMentions_data()
+{
+    QTest::addColumn<QString>("subject");
+
+    QTest::newRow("astrology") << QStringLiteral("astrology");
+    QTest::newRow("tarot") << QStringLiteral("tarot");
+    QTest::newRow("numerology") << QStringLiteral("numerology");
+    QTest::newRow("psychic") << QStringLiteral("psychic");
+    QTest::newRow("occult") << QStringLiteral("occult");
+}
+
+void TestProgramTexts::catalogueMentions()
+{
+    QFETCH(QString, subject);
+
+    QVERIFY(ProgramTexts::catalogueText().contains(subject, Qt::CaseInsensitive));
+}
+
+void TestProgramTexts::catalogueFitsItsLabel()
+{
+    const QString text = ProgramTexts::catalogueText();
+
+    QVERIFY2(text.length() >= 300 && text.length() <= 380,
+             qPrintable(QString::number(text.length())));
+    QVERIFY(!text.contains(QLatin1Char('\n')));
+}
+
+ZEL_REGISTER_TEST(TestProgramTexts)
+#include "tst_programtexts.moc"

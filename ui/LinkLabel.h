@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QLabel>
+
+// A label that acts as a link: it reports a click (press and release of the left button over it)
+// and shows the program's pointing hand, or the plain arrow where the window asks for it.
+class LinkLabel : public QLabel
+{
+    Q_OBJECT
+    Q_PROPERTY(Pointer pointer READ pointer WRITE setPointer)
+
+public:
+    enum Pointer { MonochromeHand, ColourHand, Arrow };
+    Q_ENUM(Pointer)
+
+    explicit LinkLabel(QWidget *parent = nullptr);
+
+    Pointer pointer() const { return currentPointer; }
+    void setPointer(Pointer pointer);
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    Pointer currentPointer = Arrow;
+    bool pressed = false;
+};

@@ -1,0 +1,30 @@
+#include "ui/PageLinks.h"
+
+#include "ui/LinkLabel.h"
+#include "ui/ProgramTexts.h"
+#include "web/modHelpPages.h"
+
+#include <QAction>
+
+namespace PageLinks {
+
+void connectMenu(QAction *mnuOnline, QAction *mnuVisit, QAction *mnuUpdate, QAction *mnuDonate,
+                 QAction *mnuMakeMoney)
+{
+    QObject::connect(mnuOnline, &QAction::triggered, &modHelp::OpenOnlineHelp);
+    QObject::connect(mnuVisit, &QAction::triggered, &modHelp::OpenHomePage);
+    // Checking for an update is the download page; the reminder's stored date stays as it is.
+    QObject::connect(mnuUpdate, &QAction::triggered, &modHelp::OpenDownloadPage);
+    QObject::connect(mnuDonate, &QAction::triggered, &modHelp::OpenDonatePage);
+    QObject::connect(mnuMakeMoney, &QAction::triggered, &modHelp::OpenFullyBrandedPage);
+}
+
+void connectPromotions(LinkLabel *label61, LinkLabel *lblCobrand, LinkLabel *lblFullBrand)
+{
+    label61->setText(ProgramTexts::siteSlogan());
+    QObject::connect(label61, &LinkLabel::clicked, &modHelp::OpenHomePage);
+    QObject::connect(lblCobrand, &LinkLabel::clicked, &modHelp::OpenCoBrandPage);
+    QObject::connect(lblFullBrand, &LinkLabel::clicked, &modHelp::OpenFullyBrandedPage);
+}
+
+} // namespace PageLinks

@@ -1,0 +1,16 @@
+#pragma once
+
+class QAction;
+class LinkLabel;
+
+// The menu items and link labels that every working window carries, wired to their pages.
+namespace PageLinks {
+
+// Help > Online Help, Help > Visit Us Online, Help > Check for Software Update, and the Donate
+// and Make Money Online commands of the menu bar.
+void connectMenu(QAction *mnuOnline, QAction *mnuVisit, QAction *mnuUpdate, QAction *mnuDonate,
+                 QAction *mnuMakeMoney);
+// The site label and the two offers of the promotional strip.
+void connectPromotions(LinkLabel *label61, LinkLabel *lblCobrand, LinkLabel *lblFullBrand);
+
+} // namespace PageLinks

@@ -1,0 +1,55 @@
+#include "ui/ProgramTexts.h"
+
+#include "web/modHelpPages.h"
+
+#include <iterator>
+
+namespace ProgramTexts {
+
+QString siteSlogan()
+{
+    const QString slogan = QStringLiteral("The most popular occult discussion board online. "
+                                          "Your best astrology resource! ");
+    return slogan + QStringLiteral("Visit ") + modHelp::siteAddress() + QStringLiteral(" Now");
+}
+
+QString aboutDescription()
+{
+    const QString description = QStringLiteral(
+            "Zel Mayan Animal Sign finds your Mayan animal sign from your date of birth. Each "
+            "animal of the Mayan zodiac is attributed with different characteristics which are "
+            "reflected in your personality.");
+    return description + QStringLiteral(" © Velmora Softwares, %1.").arg(modHelp::siteAddress());
+}
+
+QString supportText(int n)
+{
+    // %1 stands for the site address.
+    static const QString appeals[] = {
+            QStringLiteral("Programs by Velmora Softwares can only be created and maintained with "
+                           "your support. Your best support is to visit our discussion board at "
+                           "%1 regularly and to join in its discussions and other activities."),
+            QStringLiteral("Please visit %1 regularly and take part in the discussions and "
+                           "activities there. Without regular visits from loyal users like you, "
+                           "we simply cannot support and maintain our free programs."),
+            QStringLiteral("%1 is a free online discussion forum on all esoteric subjects. To help "
+                           "us develop and maintain this software, please visit it regularly."),
+            QStringLiteral("%1 needs your help! Visit it regularly and take part in its "
+                           "discussions and activities to help us maintain this program and "
+                           "develop many more programs by Velmora Softwares."),
+    };
+    Q_ASSERT(n >= 0 && n < int(std::size(appeals)));
+    return appeals[n].arg(modHelp::siteAddress());
+}
+
+QString catalogueText()
+{
+    return QStringLiteral(
+            "If you enjoyed Zel Mayan Animal Sign, why not try our other programs? Velmora "
+            "Softwares makes a whole range of software in astrology, psychic readings, tarot, "
+            "numerology and the occult. Each one is simple to use, informative and fun, and a good "
+            "companion for anyone curious about the hidden side of life. Have a look and find your "
+            "next favourite.");
+}
+
+} // namespace ProgramTexts

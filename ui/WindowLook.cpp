@@ -1,0 +1,80 @@
+#include "ui/WindowLook.h"
+
+#include "app/AppInfo.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLayout>
+#include <QMainWindow>
+#include <QScreen>
+#include <QStyle>
+#include <QWidget>
+
+namespace WindowLook {
+
+namespace {
+
+// The client area takes the window colour; a main window's menu bar keeps the system's look.
+void paintBackground(QWidget *window, const QColor &background)
+{
+    auto *mainWindow = qobject_cast<QMainWindow *>(window);
+    QWidget *client = mainWindow ? mainWindow->centralWidget() : window;
+    QPalette palette = client->palette();
+    palette.setColor(QPalette::Window, background);
+    client->setPalette(palette);
+    client->setAutoFillBackground(true);
+}
+
+void fixClientSize(QWidget *window, QSize clientSize)
+{
+    if (auto *mainWindow = qobject_cast<QMainWindow *>(window)) {
+        mainWindow->centralWidget()->setFixedSize(clientSize);
+        mainWindow->layout()->setSizeConstraint(QLayout::SetFixedSize);
+    } else {
+        window->setFixedSize(clientSize);
+    }
+}
+
+} // namespace
+
+void apply(QWidget *window, QSize clientSize, Minimise minimise, const QColor &background)
+{
+    window->setWindowTitle(QString::fromLatin1(AppInfo::windowCaption));
+    window->setWindowIcon(applicationIcon());
+    Qt::WindowFlags flags = (window->windowFlags() & Qt::WindowType_Mask) | Qt::CustomizeWindowHint
+            | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (minimise == Minimise::Yes)
+        flags |= Qt::WindowMinimizeButtonHint;
+    window->setWindowFlags(flags);
+    paintBackground(window, background);
+    fixClientSize(window, clientSize);
+    fitAutoSizeLabels(window);
+}
+
+void fitAutoSizeLabels(QWidget *container)
+{
+    const QList<QLabel *> labels = container->findChildren<QLabel *>();
+    for (QLabel *label : labels) {
+        if (label->property("autoSize").toBool())
+            label->resize(label->sizeHint());
+    }
+}
+
+void centreOnScreen(QWidget *window)
+{
+    const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    window->adjustSize();
+    const QRect area = screen->availableGeometry();
+    window->move(area.center() - QPoint(window->frameGeometry().width() / 2,
+                                        window->frameGeometry().height() / 2));
+}
+
+QIcon applicationIcon()
+{
+    QIcon icon(QStringLiteral(":/icon/app.png"));
+    return icon;
+}
+
+} // namespace WindowLook

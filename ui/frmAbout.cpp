@@ -1,0 +1,53 @@
+#include "ui/frmAbout.h"
+#include "ui_frmAbout.h"
+
+#include "ui/ProgramTexts.h"
+#include "ui/WindowLook.h"
+#include "web/modHelpPages.h"
+
+namespace {
+constexpr QSize clientSize(468, 195);
+constexpr QSize iconSize(32, 32);
+} // namespace
+
+frmAbout::frmAbout(QWidget *parent)
+    : QDialog(parent)
+    , ui(std::make_unique<Ui::frmAbout>())
+{
+    ui->setupUi(this);
+    setAttribute(Qt::WA_DeleteOnClose);
+    ui->lblHomePage->setText(QStringLiteral("Click here to visit ") + modHelp::siteAddress());
+    ui->Label1->setText(ProgramTexts::aboutDescription());
+    ui->picIcon->setPixmap(WindowLook::applicationIcon().pixmap(iconSize));
+    WindowLook::apply(this, clientSize);
+    connect(ui->cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    connect(ui->lblHomePage, &LinkLabel::clicked, this, &frmAbout::lblHomePage_Click);
+    connect(ui->lblCoBrand, &LinkLabel::clicked, this, &frmAbout::lblCoBrand_Click);
+}
+
+frmAbout::~frmAbout() = default;
+
+void frmAbout::showModal(QWidget *opener)
+{
+    // A parent keeps the window out of the task bar and above its opener.
+    auto *about = new frmAbout(opener);
+    WindowLook::centreOnScreen(about);
+    about->ui->cmdOK->setFocus();
+    about->exec();
+}
+
+void frmAbout::cmdOK_Click()
+{
+    // OK is both the default and the cancel button: Enter and Esc end up here or in reject().
+    accept();
+}
+
+void frmAbout::lblHomePage_Click()
+{
+    modHelp::OpenHomePage();
+}
+
+void frmAbout::lblCoBrand_Click()
+{
+    modHelp::OpenFullyBrandedPage();
+}

@@ -1,0 +1,121 @@
+#include "ui/frmMain.h"
+#include "ui_frmMain.h"
+
+#include "app/Blanks.h"
+#include "app/Desktop.h"
+#include "sign/modMayanAnimalMoonSign.h"
+#include "ui/ExitPath.h"
+#include "ui/PageLinks.h"
+#include "ui/WindowLook.h"
+#include "ui/frmAbout.h"
+#include "ui/frmMayanAnimalMoonSignResult.h"
+#include "ui/modMayanAnimalMoonSignDisplay.h"
+
+#include <QCloseEvent>
+
+using namespace modMayanAnimalMoonSign;
+
+namespace {
+constexpr QSize clientSize(479, 273);
+constexpr int firstDay = 1;
+constexpr int lastDay = 31;
+constexpr int firstYear = 1900;
+constexpr int lastYear = 2050;
+} // namespace
+
+frmMain::frmMain(QWidget *parent)
+    : QMainWindow(parent)
+    , ui(std::make_unique<Ui::frmMain>())
+{
+    ui->setupUi(this);
+    setAttribute(Qt::WA_DeleteOnClose);
+    WindowLook::apply(this, clientSize);
+    PageLinks::connectMenu(ui->mnuOnline, ui->mnuVisit, ui->mnuUpdate, ui->mnuDonate,
+                           ui->mnuMakeMoney);
+    PageLinks::connectPromotions(ui->Label61, ui->lblCobrand, ui->lblFullBrand);
+    connect(ui->cmdProceed, &QPushButton::clicked, this, &frmMain::cmdProceed_Click);
+    connect(ui->mnuFind, &QAction::triggered, this, &frmMain::mnuFind_Click);
+    connect(ui->mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
+    connect(ui->mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
+    Form_Load();
+}
+
+frmMain::~frmMain() = default;
+
+frmMain *frmMain::showFresh()
+{
+    auto *window = new frmMain;
+    WindowLook::centreOnScreen(window);
+    window->show();
+    window->ui->txtName->setFocus();
+    return window;
+}
+
+LinkLabel *frmMain::lblCobrand() const
+{
+    return ui->lblCobrand;
+}
+
+LinkLabel *frmMain::lblFullBrand() const
+{
+    return ui->lblFullBrand;
+}
+
+void frmMain::Form_Load()
+{
+    ui->cboMonth->addItems(monthNames());
+    for (int day = firstDay; day <= lastDay; ++day)
+        ui->cboDate->addItem(QString::number(day));
+    for (int year = firstYear; year <= lastYear; ++year)
+        ui->cboYear->addItem(QString::number(year));
+    ui->cboMonth->setCurrentIndex(0);
+    ui->cboDate->setCurrentIndex(0);
+    ui->cboYear->setCurrentIndex(0);
+}
+
+bool frmMain::ValidateName()
+{
+    if (!trimBlanks(ui->txtName->text()).isEmpty())
+        return true;
+    desktop().showError(QStringLiteral("Please Enter Your Name"));
+    ui->txtName->setFocus();
+    return false;
+}
+
+void frmMain::cmdProceed_Click()
+{
+    if (!ValidateName())
+        return;
+    BirthInput.strName = trimBlanks(ui->txtName->text());
+    BirthInput.intDate = ui->cboDate->currentText().toShort();
+    BirthInput.strMonth = ui->cboMonth->currentText();
+    BirthInput.intYear = ui->cboYear->currentText().toShort();
+    FindMoonSign();
+    DisplayMoonSign(strMoonSign);
+    frmMayanAnimalMoonSignResult::showLoaded();
+    // Handing over to the result window is not an exit.
+    handingOver = true;
+    close();
+}
+
+void frmMain::mnuFind_Click()
+{
+    cmdProceed_Click();
+}
+
+void frmMain::mnuExit_Click()
+{
+    close();
+}
+
+void frmMain::mnuAbout_Click()
+{
+    frmAbout::showModal(this);
+}
+
+void frmMain::closeEvent(QCloseEvent *event)
+{
+    QMainWindow::closeEvent(event);
+    if (!handingOver)
+        ExitPath::userClosedWorkingWindow();
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include <memory>
+
+class LinkLabel;
+namespace Ui {
+class frmMain;
+}
+
+// The main window: a name, a birth date from three lists, Find, and Open of a saved reading.
+class frmMain : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit frmMain(QWidget *parent = nullptr);
+    ~frmMain() override;
+
+    // Loads a fresh main window and shows it modelessly (start-up and Back).
+    static frmMain *showFresh();
+
+    // The two offers of the promotional strip, for the start-up draw.
+    LinkLabel *lblCobrand() const;
+    LinkLabel *lblFullBrand() const;
+
+public slots:
+    void cmdProceed_Click();
+    void mnuFind_Click();
+    void mnuExit_Click();
+    void mnuAbout_Click();
+
+protected:
+    // Form_Unload: a close that is not Find's hand-over is the user's exit.
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void Form_Load();
+    bool ValidateName();
+
+    std::unique_ptr<Ui::frmMain> ui;
+    bool handingOver = false;
+};

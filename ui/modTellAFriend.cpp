@@ -1,0 +1,97 @@
+#include "ui/modTellAFriend.h"
+
+#include "app/Desktop.h"
+#include "web/modHelpPages.h"
+
+#include <QUrl>
+
+namespace modTellAFriend {
+
+namespace {
+
+// Every value is encoded whole, so "&", "=", "#" or a line break the user typed arrives as typed
+// and can never start or change another query key.
+QString queryValue(const QString &value)
+{
+    return QString::fromLatin1(QUrl::toPercentEncoding(value));
+}
+
+QString queryItem(const char *separator, const char *key, const QString &value)
+{
+    return QLatin1String(separator) + QLatin1String(key) + QLatin1Char('=') + queryValue(value);
+}
+
+bool isUnfilled(const QString &value, const char *prompt)
+{
+    return value.isEmpty() || value == QLatin1String(prompt);
+}
+
+bool isProperAddress(const QString &address)
+{
+    return address.contains(QLatin1Char('@')) && address.contains(QLatin1Char('.'));
+}
+
+// The first field left empty or at its prompt, as the message naming it; empty when all are filled.
+QString missingFieldMessage(const Referral &referral)
+{
+    if (isUnfilled(referral.name, "Your Name"))
+        return QStringLiteral("Please Enter Your Name");
+    if (isUnfilled(referral.email, "Your Email Address"))
+        return QStringLiteral("Please Enter Your Email");
+    if (isUnfilled(referral.message, "Your Message"))
+        return QStringLiteral("Please Enter Your Message");
+    if (isUnfilled(referral.friendName, "Friend's Name"))
+        return QStringLiteral("Please Enter Your Friend's Name");
+    if (isUnfilled(referral.friendEmail, "Friend's Email Address"))
+        return QStringLiteral("Please Enter Your Friend's Email");
+    return {};
+}
+
+} // namespace
+
+QString referralUrl(const Referral &referral)
+{
+    const QString site = modHelp::siteAddress();
+    return site + QStringLiteral("/zelvs-refer-a-friend.php")
+            + queryItem("?", "taf1", referral.name) + queryItem("&", "taf2", referral.email)
+            + queryItem("&", "taf3", referral.message) + queryItem("&", "taf4", referral.friendName)
+            + queryItem("&", "taf5", referral.friendEmail)
+            + queryItem("&", "taf6", site + QStringLiteral("/zel-free-mayan-animal-sign"));
+}
+
+void SubmitReferral(const Referral &referral)
+{
+    const QString missing = missingFieldMessage(referral);
+    if (!missing.isEmpty()) {
+        desktop().showError(missing);
+        return;
+    }
+    modHelp::OpenWebPage(referralUrl(referral));
+}
+
+bool submitForm(const Referral &referral)
+{
+    if (referral.email == referral.friendEmail) {
+        desktop().showError(QStringLiteral("Please Enter Distinct Email Addresses"));
+        return false;
+    }
+    if (!isProperAddress(referral.email) || !isProperAddress(referral.friendEmail)) {
+        desktop().showError(QStringLiteral("Please Enter Proper Email Address"));
+        return false;
+    }
+    SubmitReferral(referral);
+    return true;
+}
+
+QString trimBlanks(const QString &text)
+{
+    qsizetype first = 0;
+    qsizetype end = text.size();
+    while (first < end && text.at(first) == QLatin1Char(' '))
+        ++first;
+    while (end > first && text.at(end - 1) == QLatin1Char(' '))
+        --end;
+    return text.mid(first, end - first);
+}
+
+} // namespace modTellAFriend

@@ -1,0 +1,73 @@
+#include "web/UpdateReminder.h"
+
+#include "app/AppInfo.h"
+#include "app/Desktop.h"
+#include "app/modHelp.h"
+#include "web/modHelpPages.h"
+
+#include <QDate>
+#include <QLocale>
+#include <QRegularExpression>
+
+namespace {
+
+const QString durationKey = QStringLiteral("Duration");
+constexpr qint64 quietDays = 14;
+
+// A stored date must read the same whatever the locale is later, so it is always ISO 8601.
+void storeReminderDate(const QDate &date)
+{
+    modHelp::writeSetting(durationKey, date.toString(QStringLiteral("yyyy-MM-dd")));
+}
+
+// Older builds stored the date in the locale's short form; a two-digit year there would land in
+// the wrong century, so only a four-digit year is accepted.
+QString localeFormatWithFullYear()
+{
+    QString format = QLocale().dateFormat(QLocale::ShortFormat);
+    static const QRegularExpression twoDigitYear(QStringLiteral("(?<!y)yy(?!y)"));
+    return format.replace(twoDigitYear, QStringLiteral("yyyy"));
+}
+
+QDate readReminderDate(const QString &stored)
+{
+    const QDate iso = QDate::fromString(stored, QStringLiteral("yyyy-MM-dd"));
+    if (iso.isValid())
+        return iso;
+    return QLocale().toDate(stored, localeFormatWithFullYear());
+}
+
+bool userWantsToCheck()
+{
+    const QString text = QStringLiteral("There maybe an update to this software available")
+            + QChar(13) + QStringLiteral("Do you want to check for an update?");
+    const MessageRequest request {text, QString::fromLatin1(AppInfo::applicationTitle),
+                                  QMessageBox::Information, QMessageBox::Yes | QMessageBox::No,
+                                  QMessageBox::Yes};
+    return desktop().showMessage(request) == QMessageBox::Yes;
+}
+
+} // namespace
+
+void CheckForUpdate()
+{
+    const QDate today = desktop().today();
+    const QString stored = modHelp::readSetting(durationKey);
+    if (stored.isEmpty()) {
+        // A first start is no occasion to talk about updates.
+        storeReminderDate(today);
+        return;
+    }
+    const QDate last = readReminderDate(stored);
+    // An unreadable value is left alone: start-up must go on regardless.
+    if (!last.isValid())
+        return;
+    const qint64 days = today.daysTo(last);
+    if (days >= -quietDays && days <= quietDays)
+        return;
+    const bool check = userWantsToCheck();
+    // Stored before the browser opens, so a crash there cannot bring the question back at once.
+    storeReminderDate(today);
+    if (check)
+        modHelp::OpenDownloadPage();
+}

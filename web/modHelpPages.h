@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+// The maker's web pages, each opened in the default browser through the one launcher.
+namespace modHelp {
+
+enum class Page { Home, OnlineHelp, Download, Donate, FullyBranded, CoBrand, SoftwareCatalog };
+
+// The site address chosen at build time: http scheme and host, no path, no trailing slash.
+QString siteAddress();
+// The fixed URL of a page: the site address followed by the page's path.
+QString pageUrl(Page page);
+
+// Hands the URL to the desktop; a page that fails to open is not reported.
+void OpenWebPage(const QString &url);
+
+void OpenHomePage();
+void OpenOnlineHelp();
+void OpenDownloadPage();
+void OpenDonatePage();
+void OpenFullyBrandedPage();
+void OpenCoBrandPage();
+void OpenSoftwareCatalogPage();
+
+} // namespace modHelp
