@@ -3,7 +3,10 @@
 #include "app/AppInfo.h"
 #include "app/Desktop.h"
 #include "app/UnloadAllForms.h"
+#include "ui/LinkLabel.h"
 #include "ui/frmMain.h"
+#include "web/CoBrand.h"
+#include "web/UpdateReminder.h"
 
 #include <exception>
 #include <functional>
@@ -26,7 +29,14 @@ bool Startup::run()
     if (refuseSecondInstance())
         return false;
     runStep([] { desktop().seedRandomFromClock(); });
-    runStep([] { frmMain::showFresh(); });
+    runStep(CheckForUpdate);
+    frmMain *mainWindow = nullptr;
+    runStep([&mainWindow] { mainWindow = frmMain::showFresh(); });
+    // Only the first main window of a run takes part in the draw.
+    runStep([mainWindow] {
+        if (mainWindow)
+            CoBrand_Randomize(mainWindow->lblCobrand(), mainWindow->lblFullBrand());
+    });
     return true;
 }
 

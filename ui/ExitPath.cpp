@@ -1,6 +1,7 @@
 #include "ui/ExitPath.h"
 
 #include "app/UnloadAllForms.h"
+#include "ui/frmNagScreen2.h"
 
 namespace ExitPath {
 
@@ -9,7 +10,8 @@ void userClosedWorkingWindow()
     // Windows closed while the program ends are not the user's exit.
     if (isUnloadingAllForms())
         return;
-    UnloadAllForms();
+    // The appeal window has the last word: closing it is what ends the program.
+    frmNagScreen2::showLoaded();
 }
 
 } // namespace ExitPath

@@ -3,6 +3,7 @@
 
 #include "app/Blanks.h"
 #include "app/Desktop.h"
+#include "report/SavedReadingFile.h"
 #include "sign/modMayanAnimalMoonSign.h"
 #include "ui/ExitPath.h"
 #include "ui/PageLinks.h"
@@ -36,6 +37,7 @@ frmMain::frmMain(QWidget *parent)
     connect(ui->cmdProceed, &QPushButton::clicked, this, &frmMain::cmdProceed_Click);
     connect(ui->mnuFind, &QAction::triggered, this, &frmMain::mnuFind_Click);
     connect(ui->mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
+    connect(ui->cmdOpen, &QPushButton::clicked, this, &frmMain::cmdOpen_Click);
     connect(ui->mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
     Form_Load();
 }
@@ -106,6 +108,40 @@ void frmMain::mnuFind_Click()
 void frmMain::mnuExit_Click()
 {
     close();
+}
+
+void frmMain::cmdOpen_Click()
+{
+    const QString path = desktop().askOpenPath(
+            this, {QStringLiteral("Select the source file"),
+                   QStringLiteral("Zel Free Zodiac Signs (*.zod)"), QStringLiteral("zod")});
+    if (path.isEmpty())
+        return;
+    // The extension check is case-sensitive: "ZOD" is not a saved reading.
+    if (!path.endsWith(QLatin1String("zod")) || !restoreReading(path)) {
+        desktop().showError(QStringLiteral("Please Check The File."));
+        return;
+    }
+    cmdProceed_Click();
+}
+
+// Puts the saved name and birth date into the window, so that Find shows the saved reading; a
+// file that is not a saved reading changes nothing.
+bool frmMain::restoreReading(const QString &path)
+{
+    const std::optional<BirthInputType> reading = SavedReadingFile::readReading(path);
+    if (!reading)
+        return false;
+    const int month = ui->cboMonth->findText(reading->strMonth);
+    const int day = ui->cboDate->findText(QString::number(reading->intDate));
+    const int year = ui->cboYear->findText(QString::number(reading->intYear));
+    if (month < 0 || day < 0 || year < 0)
+        return false;
+    ui->cboMonth->setCurrentIndex(month);
+    ui->cboDate->setCurrentIndex(day);
+    ui->cboYear->setCurrentIndex(year);
+    ui->txtName->setText(reading->strName);
+    return true;
 }
 
 void frmMain::mnuAbout_Click()

@@ -29,6 +29,7 @@ public slots:
     void cmdProceed_Click();
     void mnuFind_Click();
     void mnuExit_Click();
+    void cmdOpen_Click();
     void mnuAbout_Click();
 
 protected:
@@ -38,6 +39,7 @@ protected:
 private:
     void Form_Load();
     bool ValidateName();
+    bool restoreReading(const QString &path);
 
     std::unique_ptr<Ui::frmMain> ui;
     bool handingOver = false;

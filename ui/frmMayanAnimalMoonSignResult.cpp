@@ -1,6 +1,7 @@
 #include "ui/frmMayanAnimalMoonSignResult.h"
 #include "ui_frmMayanAnimalMoonSignResult.h"
 
+#include "report/frmSave.h"
 #include "sign/modMayanAnimalMoonSign.h"
 #include "ui/ExitPath.h"
 #include "ui/PageLinks.h"
@@ -40,6 +41,9 @@ frmMayanAnimalMoonSignResult::frmMayanAnimalMoonSignResult(QWidget *parent)
     connect(ui->mnuBack, &QAction::triggered, this, &frmMayanAnimalMoonSignResult::mnuBack_Click);
     connect(ui->cmdExit, &QPushButton::clicked, this, &frmMayanAnimalMoonSignResult::cmdExit_Click);
     connect(ui->mnuExit, &QAction::triggered, this, &frmMayanAnimalMoonSignResult::mnuExit_Click);
+    connect(ui->cmdPrint, &QPushButton::clicked, this,
+            &frmMayanAnimalMoonSignResult::cmdPrint_Click);
+    connect(ui->mnuPrint, &QAction::triggered, this, &frmMayanAnimalMoonSignResult::mnuPrint_Click);
     connect(ui->Label13, &LinkLabel::clicked, this, &frmMayanAnimalMoonSignResult::Label13_Click);
     connect(ui->mnuAbout, &QAction::triggered, this, &frmMayanAnimalMoonSignResult::mnuAbout_Click);
 }
@@ -113,6 +117,16 @@ void frmMayanAnimalMoonSignResult::mnuExit_Click()
 void frmMayanAnimalMoonSignResult::Label13_Click()
 {
     modHelp::OpenFullyBrandedPage();
+}
+
+void frmMayanAnimalMoonSignResult::cmdPrint_Click()
+{
+    frmSave::showModal(modMayanAnimalMoonSign::BirthInput, resultCaptions());
+}
+
+void frmMayanAnimalMoonSignResult::mnuPrint_Click()
+{
+    cmdPrint_Click();
 }
 
 void frmMayanAnimalMoonSignResult::mnuAbout_Click()

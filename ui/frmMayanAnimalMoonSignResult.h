@@ -36,6 +36,8 @@ public slots:
     void cmdExit_Click();
     void mnuExit_Click();
     void Label13_Click();
+    void cmdPrint_Click();
+    void mnuPrint_Click();
     void mnuAbout_Click();
 
 protected:

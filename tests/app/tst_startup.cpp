@@ -1,0 +1,118 @@
+#include "tests/common/TestRegistry.h"
+
+#include "app/SingleInstance.h"
+#include "app/Startup.h"
+#include "tests/common/ScriptedDesktop.h"
+#include "tests/common/WindowHelpers.h"
+#include "ui/frmMain.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QSettings>
+#include <QtTest>
+
+#include <csignal>
+
+namespace {
+
+QString settingsFile()
+{
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope,
+                     QStringLiteral("ZelFreeMayanAnimalSign"))
+            .fileName();
+}
+
+} // namespace
+
+class TestStartup : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void firstStartShowsMainWindowOnly();
+    void secondInstanceIsRefused();
+    void killedHolderDoesNotBlock();
+
+private:
+    // Another process of the program's that holds the lock.
+    bool startHolder(QProcess &holder);
+};
+
+void TestStartup::init()
+{
+    QFile::remove(settingsFile());
+}
+
+void TestStartup::cleanup()
+{
+    closeAllWindows();
+}
+
+bool TestStartup::startHolder(QProcess &holder)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("ZEL_TEST_HOLD_LOCK"), QStringLiteral("1"));
+    holder.setProcessEnvironment(environment);
+    holder.start(QCoreApplication::applicationFilePath(), {});
+    return holder.waitForStarted() && holder.waitForReadyRead(10000)
+            && holder.readLine().trimmed() == "holding";
+}
+
+void TestStartup::firstStartShowsMainWindowOnly()
+{
+    ScriptedDesktop desktop;
+    Startup startup;
+    QVERIFY(startup.run());
+    QCOMPARE(desktop.seedCount, 1);
+    // A first start asks nothing and remembers today.
+    QVERIFY(desktop.messages.isEmpty());
+    QVERIFY(QFile::exists(settingsFile()));
+    const QList<QWidget *> windows = visibleWindows();
+    QCOMPARE(windows.size(), 1);
+    QVERIFY(qobject_cast<frmMain *>(windows.first()));
+}
+
+void TestStartup::secondInstanceIsRefused()
+{
+    QProcess holder;
+    QVERIFY(startHolder(holder));
+    ScriptedDesktop desktop;
+    {
+        Startup startup;
+        QVERIFY(!startup.run());
+    }
+    QCOMPARE(desktop.messages.size(), 1);
+    const MessageRequest &message = desktop.messages.first();
+    QCOMPARE(message.text, QStringLiteral("Application is already running"));
+    QCOMPARE(message.icon, QMessageBox::Information);
+    QCOMPARE(message.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QCOMPARE(message.title, QStringLiteral("Zel Mayan Animal Sign"));
+    // No window, no reminder, no settings, no draw.
+    QVERIFY(visibleWindows().isEmpty());
+    QVERIFY(!QFile::exists(settingsFile()));
+    QCOMPARE(desktop.seedCount, 0);
+    // The running instance is left alone.
+    QCOMPARE(holder.state(), QProcess::Running);
+    holder.kill();
+    holder.waitForFinished();
+}
+
+void TestStartup::killedHolderDoesNotBlock()
+{
+    QProcess holder;
+    QVERIFY(startHolder(holder));
+    ::kill(pid_t(holder.processId()), SIGKILL);
+    QVERIFY(holder.waitForFinished());
+    QVERIFY(QFile::exists(SingleInstance::lockFilePath()));
+
+    ScriptedDesktop desktop;
+    Startup startup;
+    QVERIFY(startup.run());
+    QVERIFY(desktop.messages.isEmpty());
+    QVERIFY(visibleWindow<frmMain>());
+}
+
+ZEL_REGISTER_TEST(TestStartup)
+#include "tst_startup.moc"

@@ -1,0 +1,421 @@
+#include "tests/common/TestRegistry.h"
+
+#include "sign/modMayanAnimalMoonSign.h"
+#include "tests/common/ScriptedDesktop.h"
+#include "tests/common/WindowHelpers.h"
+#include "ui/LinkLabel.h"
+#include "ui/frmMain.h"
+#include "ui/frmMayanAnimalMoonSignResult.h"
+#include "ui/modMayanAnimalMoonSignDisplay.h"
+#include "web/modHelpPages.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace modMayanAnimalMoonSign;
+
+namespace {
+
+template<typename T>
+T *child(QWidget *window, const char *name)
+{
+    return window->findChild<T *>(QString::fromLatin1(name));
+}
+
+frmMain *fillMainWindow(const QString &name, const QString &month, int day, int year)
+{
+    frmMain *window = frmMain::showFresh();
+    child<QLineEdit>(window, "txtName")->setText(name);
+    child<QComboBox>(window, "cboMonth")->setCurrentText(month);
+    child<QComboBox>(window, "cboDate")->setCurrentText(QString::number(day));
+    child<QComboBox>(window, "cboYear")->setCurrentText(QString::number(year));
+    return window;
+}
+
+QStringList resultTexts(QWidget *result)
+{
+    QStringList texts;
+    for (const char *name : {"lblResult_0", "lblResult_1", "lblResult_2", "lblResult_3"})
+        texts << child<QLabel>(result, name)->text();
+    return texts;
+}
+
+QImage shownPicture(QWidget *result)
+{
+    return child<QLabel>(result, "imgAnimalPics")->pixmap().toImage();
+}
+
+// The class names of the visible windows: the working windows and anything an exit brings up.
+QStringList visibleWindowClasses()
+{
+    QStringList classes;
+    for (QWidget *window : visibleWindows())
+        classes << QString::fromLatin1(window->metaObject()->className());
+    return classes;
+}
+
+} // namespace
+
+class TestWorkingWindows : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup();
+    void listsAfterLoad();
+    void findShowsTheReading_data();
+    void findShowsTheReading();
+    void untouchedListsGiveXibkay();
+    void backThenFindLeavesNothingOfTheFirstSign_data();
+    void backThenFindLeavesNothingOfTheFirstSign();
+    void blankNameIsRefused_data();
+    void blankNameIsRefused();
+    void blanksAroundTheNameAreDropped();
+    void userExitLeavesNoWorkingWindow_data();
+    void userExitLeavesNoWorkingWindow();
+    void linksOpenTheirPages_data();
+    void linksOpenTheirPages();
+    void layoutFacts();
+    void hiddenOpenButtonIsReachable();
+    void promotionalCaptions();
+    void longValueWidensItsLabel();
+};
+
+void TestWorkingWindows::cleanup()
+{
+    closeAllWindows();
+}
+
+void TestWorkingWindows::listsAfterLoad()
+{
+    frmMain *window = frmMain::showFresh();
+    auto *months = child<QComboBox>(window, "cboMonth");
+    auto *days = child<QComboBox>(window, "cboDate");
+    auto *years = child<QComboBox>(window, "cboYear");
+    QCOMPARE(months->count(), 12);
+    QCOMPARE(days->count(), 31);
+    QCOMPARE(years->count(), 151);
+    QCOMPARE(years->itemText(0), QStringLiteral("1900"));
+    QCOMPARE(years->itemText(150), QStringLiteral("2050"));
+    QCOMPARE(days->itemText(30), QStringLiteral("31"));
+    QCOMPARE(months->currentText(), QStringLiteral("January"));
+    QCOMPARE(days->currentText(), QStringLiteral("1"));
+    QCOMPARE(years->currentText(), QStringLiteral("1900"));
+    // Drop-down lists: typing only moves the selection.
+    QVERIFY(!months->isEditable() && !days->isEditable() && !years->isEditable());
+    QTest::keyClick(months, Qt::Key_M);
+    QCOMPARE(months->currentText(), QStringLiteral("March"));
+}
+
+void TestWorkingWindows::findShowsTheReading_data()
+{
+    QTest::addColumn<bool>("throughMenu");
+    QTest::addColumn<QString>("month");
+    QTest::addColumn<int>("day");
+    QTest::addColumn<QStringList>("captions");
+    QTest::addColumn<int>("picture");
+    const QStringList jaguar = {"Jaguar", "Balam", "Alexandrite"};
+    QTest::newRow("button, March 7") << false << "March" << 7 << jaguar << 9;
+    QTest::newRow("menu, March 7") << true << "March" << 7 << jaguar << 9;
+    QTest::newRow("July 26") << false << "July" << 26
+                             << QStringList{"Tzootz", "Bat", "Rainbow Obsidan"} << 1;
+    QTest::newRow("July 25") << true << "July" << 25
+                             << QStringList{"Aak", "Turtle / Tortoise", "Serpentine"} << 13;
+}
+
+void TestWorkingWindows::findShowsTheReading()
+{
+    QFETCH(bool, throughMenu);
+    QFETCH(QString, month);
+    QFETCH(int, day);
+    QFETCH(QStringList, captions);
+    QFETCH(int, picture);
+    ScriptedDesktop desktop;
+    frmMain *window = fillMainWindow(QStringLiteral("Ana"), month, day, 1990);
+    if (throughMenu)
+        child<QAction>(window, "mnuFind")->trigger();
+    else
+        QTest::mouseClick(child<QPushButton>(window, "cmdProceed"), Qt::LeftButton);
+
+    QCOMPARE(visibleWindowClasses(), QStringList{"frmMayanAnimalMoonSignResult"});
+    QCOMPARE(BirthInput.strName, QStringLiteral("Ana"));
+    QCOMPARE(BirthInput.strMonth, month);
+    QCOMPARE(int(BirthInput.intDate), day);
+    QCOMPARE(int(BirthInput.intYear), 1990);
+    QWidget *result = visibleWindow<frmMayanAnimalMoonSignResult>();
+    const QStringList shown = resultTexts(result);
+    QCOMPARE(shown.mid(0, 3), captions);
+    QCOMPARE(shown.at(3), interpretationText(picture - 1));
+    QCOMPARE(shownPicture(result), animalPicture(picture).toImage());
+    QVERIFY(desktop.messages.isEmpty());
+}
+
+void TestWorkingWindows::untouchedListsGiveXibkay()
+{
+    frmMain *window = fillMainWindow(QStringLiteral("Ana"), QStringLiteral("January"), 1, 1900);
+    window->cmdProceed_Click();
+    QCOMPARE(strMoonSign, QStringLiteral("Xibkay"));
+    QCOMPARE(resultTexts(visibleWindow<frmMayanAnimalMoonSignResult>()).first(),
+             QStringLiteral("Xibkay"));
+}
+
+void TestWorkingWindows::backThenFindLeavesNothingOfTheFirstSign_data()
+{
+    QTest::addColumn<bool>("throughMenu");
+    QTest::newRow("Back button") << false;
+    QTest::newRow("File > Back") << true;
+}
+
+void TestWorkingWindows::backThenFindLeavesNothingOfTheFirstSign()
+{
+    QFETCH(bool, throughMenu);
+    fillMainWindow(QStringLiteral("Ana"), QStringLiteral("March"), 7, 1990)->cmdProceed_Click();
+    auto *result = visibleWindow<frmMayanAnimalMoonSignResult>();
+    if (throughMenu)
+        child<QAction>(result, "mnuBack")->trigger();
+    else
+        QTest::mouseClick(child<QPushButton>(result, "cmdBack"), Qt::LeftButton);
+
+    // A fresh main window, and nothing else.
+    QCOMPARE(visibleWindowClasses(), QStringList{"frmMain"});
+    frmMain *main = visibleWindow<frmMain>();
+    QVERIFY(child<QLineEdit>(main, "txtName")->text().isEmpty());
+    QCOMPARE(child<QComboBox>(main, "cboMonth")->currentText(), QStringLiteral("January"));
+    QCOMPARE(child<QComboBox>(main, "cboDate")->currentText(), QStringLiteral("1"));
+    QCOMPARE(child<QComboBox>(main, "cboYear")->currentText(), QStringLiteral("1900"));
+    QCOMPARE(child<QComboBox>(main, "cboMonth")->count(), 12);
+
+    child<QLineEdit>(main, "txtName")->setText(QStringLiteral("Ben"));
+    child<QComboBox>(main, "cboMonth")->setCurrentText(QStringLiteral("August"));
+    main->cmdProceed_Click();
+    result = visibleWindow<frmMayanAnimalMoonSignResult>();
+    QCOMPARE(resultTexts(result).mid(0, 3), (QStringList{"Tzootz", "Bat", "Rainbow Obsidan"}));
+    QCOMPARE(resultTexts(result).at(3), interpretationText(0));
+    QCOMPARE(shownPicture(result), animalPicture(1).toImage());
+}
+
+void TestWorkingWindows::blankNameIsRefused_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("empty") << "";
+    QTest::newRow("blanks") << "     ";
+}
+
+void TestWorkingWindows::blankNameIsRefused()
+{
+    QFETCH(QString, name);
+    ScriptedDesktop desktop;
+    BirthInput = {};
+    frmMain *window = fillMainWindow(name, QStringLiteral("May"), 30, 2000);
+    child<QPushButton>(window, "cmdOpen")->setFocus();
+    window->cmdProceed_Click();
+
+    QCOMPARE(desktop.messages.size(), 1);
+    const MessageRequest &message = desktop.messages.first();
+    QCOMPARE(message.text, QStringLiteral("Please Enter Your Name"));
+    QCOMPARE(message.icon, QMessageBox::Critical);
+    QCOMPARE(message.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QCOMPARE(message.title, QStringLiteral("Zel Mayan Animal Sign"));
+    // Nothing stored, nothing shown; the box keeps what was typed and has the focus again.
+    QVERIFY(BirthInput.strMonth.isEmpty());
+    QCOMPARE(visibleWindowClasses(), QStringList{"frmMain"});
+    auto *txtName = child<QLineEdit>(window, "txtName");
+    QCOMPARE(txtName->text(), name);
+    QCOMPARE(window->focusWidget(), txtName);
+}
+
+void TestWorkingWindows::blanksAroundTheNameAreDropped()
+{
+    fillMainWindow(QStringLiteral("  Ana  Maria \t "), QStringLiteral("May"), 1, 1950)
+            ->cmdProceed_Click();
+    // Spaces go at both ends; what lies inside, and a tab, stay.
+    QCOMPARE(BirthInput.strName, QStringLiteral("Ana  Maria \t"));
+    QCOMPARE(strMoonSign, QStringLiteral("Pek"));
+}
+
+void TestWorkingWindows::userExitLeavesNoWorkingWindow_data()
+{
+    QTest::addColumn<bool>("fromResult");
+    QTest::addColumn<QString>("how");
+    QTest::newRow("main, close box") << false << "close";
+    QTest::newRow("main, File > Exit") << false << "mnuExit";
+    QTest::newRow("result, close box") << true << "close";
+    QTest::newRow("result, Exit button") << true << "cmdExit";
+    QTest::newRow("result, File > Exit") << true << "mnuExit";
+}
+
+void TestWorkingWindows::userExitLeavesNoWorkingWindow()
+{
+    QFETCH(bool, fromResult);
+    QFETCH(QString, how);
+    QWidget *window = fillMainWindow(QStringLiteral("Ana"), QStringLiteral("June"), 27, 1980);
+    if (fromResult) {
+        frmMain::showFresh()->close();
+        closeAllWindows();
+        fillMainWindow(QStringLiteral("Ana"), QStringLiteral("June"), 27, 1980)
+                ->cmdProceed_Click();
+        window = visibleWindow<frmMayanAnimalMoonSignResult>();
+    }
+    if (how == QLatin1String("close"))
+        window->close();
+    else if (how == QLatin1String("mnuExit"))
+        window->findChild<QAction *>(how)->trigger();
+    else
+        QTest::mouseClick(window->findChild<QPushButton *>(how), Qt::LeftButton);
+
+    const QStringList left = visibleWindowClasses();
+    QVERIFY2(!left.contains(QStringLiteral("frmMain"))
+                     && !left.contains(QStringLiteral("frmMayanAnimalMoonSignResult")),
+             qPrintable(left.join(QLatin1Char(' '))));
+    // The exit ends at the appeal window, when there is one.
+    QVERIFY(left.size() <= 1);
+    if (!left.isEmpty())
+        QCOMPARE(left.first(), QStringLiteral("frmNagScreen2"));
+}
+
+void TestWorkingWindows::linksOpenTheirPages_data()
+{
+    QTest::addColumn<bool>("onResult");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<int>("page");
+    using modHelp::Page;
+    for (bool onResult : {false, true}) {
+        const char *window = onResult ? "result" : "main";
+        const auto row = [&](const char *control, Page page) {
+            QTest::addRow("%s %s", window, control) << onResult << control << int(page);
+        };
+        row("Label61", Page::Home);
+        row("lblCobrand", Page::CoBrand);
+        row("lblFullBrand", Page::FullyBranded);
+        row("mnuOnline", Page::OnlineHelp);
+        row("mnuVisit", Page::Home);
+        row("mnuUpdate", Page::Download);
+        row("mnuDonate", Page::Donate);
+        row("mnuMakeMoney", Page::FullyBranded);
+        if (onResult)
+            row("Label13", Page::FullyBranded);
+    }
+}
+
+void TestWorkingWindows::linksOpenTheirPages()
+{
+    QFETCH(bool, onResult);
+    QFETCH(QString, control);
+    QFETCH(int, page);
+    ScriptedDesktop desktop;
+    QWidget *window = fillMainWindow(QStringLiteral("Ana"), QStringLiteral("March"), 7, 1990);
+    if (onResult) {
+        static_cast<frmMain *>(window)->cmdProceed_Click();
+        window = visibleWindow<frmMayanAnimalMoonSignResult>();
+    }
+    if (auto *action = window->findChild<QAction *>(control))
+        action->trigger();
+    else
+        QTest::mouseClick(window->findChild<LinkLabel *>(control), Qt::LeftButton);
+
+    QCOMPARE(desktop.openedUrls.size(), 1);
+    QCOMPARE(desktop.openedUrls.first().toString(), modHelp::pageUrl(modHelp::Page(page)));
+    // The window stays as it was.
+    QVERIFY(window->isVisible());
+}
+
+void TestWorkingWindows::layoutFacts()
+{
+    frmMain *main = fillMainWindow(QStringLiteral("Ana"), QStringLiteral("March"), 7, 1990);
+    QCOMPARE(main->centralWidget()->size(), QSize(479, 273));
+    QCOMPARE(main->minimumSize(), main->maximumSize());
+    QVERIFY(!(main->windowFlags() & Qt::WindowMaximizeButtonHint));
+    QVERIFY(!(main->windowFlags() & Qt::WindowMinimizeButtonHint));
+    QCOMPARE(main->windowTitle(), QStringLiteral("Zel Mayan Animal Sign v1.05"));
+    // Tab order: name, month, day, year, Find, Open, and round again.
+    QStringList order;
+    QWidget *widget = child<QLineEdit>(main, "txtName");
+    for (int i = 0; i < 7; ++i, widget = widget->nextInFocusChain()) {
+        while (!(widget->focusPolicy() & Qt::TabFocus) || !widget->isVisibleTo(main))
+            widget = widget->nextInFocusChain();
+        order << widget->objectName();
+    }
+    QCOMPARE(order, (QStringList{"txtName", "cboMonth", "cboDate", "cboYear", "cmdProceed",
+                                 "cmdOpen", "txtName"}));
+    // The fully-branded offer lies on top of the co-branding one.
+    auto *strip = child<QGroupBox>(main, "fraFullBrand");
+    QCOMPARE(strip->childAt(strip->rect().center())->objectName(), QStringLiteral("lblFullBrand"));
+
+    main->cmdProceed_Click();
+    auto *result = visibleWindow<frmMayanAnimalMoonSignResult>();
+    QCOMPARE(result->centralWidget()->size(), QSize(616, 377));
+    QVERIFY(result->windowFlags() & Qt::WindowMinimizeButtonHint);
+    QVERIFY(!(result->windowFlags() & Qt::WindowMaximizeButtonHint));
+    QCOMPARE(result->focusWidget(), child<QPushButton>(result, "cmdBack"));
+    strip = child<QGroupBox>(result, "fraFullBrand");
+    QCOMPARE(strip->childAt(strip->rect().center())->objectName(), QStringLiteral("lblFullBrand"));
+    // Print lies above the strip it overlaps.
+    auto *print = child<QPushButton>(result, "cmdPrint");
+    const QPoint overlap = print->mapTo(result->centralWidget(), QPoint(2, 2));
+    QCOMPARE(result->centralWidget()->childAt(overlap), print);
+}
+
+void TestWorkingWindows::hiddenOpenButtonIsReachable()
+{
+    ScriptedDesktop desktop;
+    frmMain *window = frmMain::showFresh();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    auto *open = child<QPushButton>(window, "cmdOpen");
+    // Below the client area, yet in the focus order and on Alt+O.
+    QVERIFY(open->geometry().top() >= window->centralWidget()->height());
+    child<QPushButton>(window, "cmdProceed")->setFocus();
+    QTest::keyClick(window, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), open);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QCOMPARE(desktop.fileRequests.size(), 1);
+    // Alt+O is its access key. (Simulated key clicks do not reach access keys on the offscreen
+    // platform; the end-to-end run presses the real keys.)
+    QCOMPARE(QKeySequence::mnemonic(open->text()), QKeySequence(Qt::ALT | Qt::Key_O));
+    QVERIFY(open->isVisible() && open->isEnabled());
+    open->click();
+    QCOMPARE(desktop.fileRequests.size(), 2);
+    QCOMPARE(desktop.fileRequests.last().title, QStringLiteral("Select the source file"));
+    QCOMPARE(desktop.fileRequests.last().filter, QStringLiteral("Zel Free Zodiac Signs (*.zod)"));
+    // A cancelled dialog changes nothing.
+    QVERIFY(desktop.messages.isEmpty());
+    QCOMPARE(visibleWindowClasses(), QStringList{"frmMain"});
+}
+
+void TestWorkingWindows::promotionalCaptions()
+{
+    frmMain *window = frmMain::showFresh();
+    const QString cobrand = child<LinkLabel>(window, "lblCobrand")->text();
+    // The caption's doubled ampersand shows as one; its runs of blanks stay.
+    QVERIFY(cobrand.contains(QStringLiteral("site's name &  link here.")));
+    QVERIFY(!cobrand.contains(QStringLiteral("&&")));
+    QVERIFY(cobrand.contains(QStringLiteral("details.    Click Here")));
+    QCOMPARE(cobrand.size() + 1, 185);
+    QCOMPARE(child<LinkLabel>(window, "lblFullBrand")->text().size(), 161);
+    const QString site = child<LinkLabel>(window, "Label61")->text();
+    QVERIFY(site.endsWith(QStringLiteral("Visit ") + modHelp::siteAddress() + QStringLiteral(" Now")));
+    if (modHelp::siteAddress() == QLatin1String("http://www.velmora.example"))
+        QCOMPARE(site.size(), 115);
+}
+
+void TestWorkingWindows::longValueWidensItsLabel()
+{
+    DisplayMoonSign(QStringLiteral("Xibkay"));
+    auto *result = frmMayanAnimalMoonSignResult::loaded();
+    auto *crystal = child<QLabel>(result, "lblResult_2");
+    const int designWidth = 37;
+    QVERIFY(crystal->width() > designWidth);
+    QCOMPARE(crystal->width(), crystal->sizeHint().width());
+    QCOMPARE(crystal->x(), 184);
+    // The interpretation keeps its box.
+    QCOMPARE(child<QLabel>(result, "lblResult_3")->size(), QSize(597, 125));
+    // A name that is no sign leaves the window as it was.
+    DisplayMoonSign(QStringLiteral("Balam"));
+    QCOMPARE(resultTexts(result).first(), QStringLiteral("Xibkay"));
+}
+
+ZEL_REGISTER_TEST(TestWorkingWindows)
+#include "tst_workingwindows.moc"

@@ -1,0 +1,227 @@
+#include "ui/frmNagScreen2.h"
+#include "ui_frmNagScreen2.h"
+
+#include "app/Desktop.h"
+#include "app/UnloadAllForms.h"
+#include "ui/ProgramTexts.h"
+#include "ui/WindowLook.h"
+#include "ui/modTellAFriend.h"
+#include "web/modHelpPages.h"
+
+#include <QCloseEvent>
+#include <QFocusEvent>
+#include <QKeyEvent>
+
+#include <algorithm>
+#include <cmath>
+
+using modTellAFriend::trimBlanks;
+
+namespace {
+
+constexpr QSize clientSize(741, 315);
+constexpr QSize iconSize(32, 32);
+constexpr int appealCount = 4;
+constexpr int blank = 32;
+// Where the fingertip of the hand picture lies.
+constexpr int handHotSpotX = 10;
+constexpr int handHotSpotY = 1;
+
+// The draw is made in single precision, so a value just below 1 can round up to the end of the
+// range; the clamp keeps such a draw on the last appeal.
+int appealFor(double random)
+{
+    const int drawn = static_cast<int>(std::floor(static_cast<float>(random) * 4.0f));
+    return std::clamp(drawn, 0, appealCount - 1);
+}
+
+// The message box hands its text over with the CR LF line breaks the referral page expects.
+QString withWindowsLineBreaks(QString text)
+{
+    return text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+}
+
+// Focus moving to a menu, another window or a message box is not the user leaving the box.
+bool movesWithinWindow(const QEvent *event)
+{
+    const Qt::FocusReason reason = static_cast<const QFocusEvent *>(event)->reason();
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
+
+} // namespace
+
+frmNagScreen2::frmNagScreen2(QWidget *parent)
+    : QWidget(parent)
+    , ui(std::make_unique<Ui::frmNagScreen2>())
+{
+    ui->setupUi(this);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    WindowLook::apply(this, clientSize, WindowLook::Minimise::No, QColor(Qt::white));
+    // Set after the common look, which rebuilds the window flags.
+    setWindowFlag(Qt::WindowStaysOnTopHint);
+    ui->Picture1->setPixmap(WindowLook::applicationIcon().pixmap(iconSize));
+    ui->Check1->setText(QStringLiteral("Click Here To Visit ") + modHelp::siteAddress()
+                        + QStringLiteral(" Now"));
+    ui->Check1->setCursor(
+            QCursor(QPixmap(QStringLiteral(":/cursors/hand-16.png")), handHotSpotX, handHotSpotY));
+    ui->Label3->setText(ProgramTexts::catalogueText());
+    // The initial message carries a line break, so the first visit to the box keeps it.
+    ui->txtMessage->setPlainText(QStringLiteral("Your Message\n"));
+    const QList<QWidget *> boxes {ui->txtName, ui->txtEmail, ui->txtFriendName, ui->txtFriendEmail,
+                                  ui->txtMessage};
+    for (QWidget *box : boxes)
+        box->installEventFilter(this);
+    connect(ui->cmdSubmit, &QPushButton::clicked, this, &frmNagScreen2::cmdSubmit_Click);
+    connect(ui->cmdClose, &QPushButton::clicked, this, &frmNagScreen2::cmdClose_Click);
+    connect(ui->Check1, &QCheckBox::clicked, this, &frmNagScreen2::Check1_Click);
+    connect(ui->lblGoToHome, &LinkLabel::clicked, this, &frmNagScreen2::lblGoToHome_Click);
+    Form_Load();
+}
+
+frmNagScreen2::~frmNagScreen2() = default;
+
+frmNagScreen2 *frmNagScreen2::showLoaded()
+{
+    auto *window = new frmNagScreen2;
+    WindowLook::centreOnScreen(window);
+    window->ui->cmdClose->setFocus();
+    window->show();
+    return window;
+}
+
+void frmNagScreen2::Form_Load()
+{
+    desktop().seedRandomFromClock();
+    drawnAppeal = appealFor(desktop().nextRandom());
+    ui->Label2->setText(ProgramTexts::supportText(drawnAppeal));
+}
+
+void frmNagScreen2::cmdSubmit_Click()
+{
+    modTellAFriend::submitForm({trimBlanks(ui->txtName->text()), trimBlanks(ui->txtEmail->text()),
+                                trimBlanks(boxText(ui->txtMessage)),
+                                trimBlanks(ui->txtFriendName->text()),
+                                trimBlanks(ui->txtFriendEmail->text())});
+}
+
+void frmNagScreen2::cmdClose_Click()
+{
+    UnloadAllForms();
+}
+
+void frmNagScreen2::Check1_Click()
+{
+    // The box is a link in a box's clothes: it never stays ticked.
+    if (!ui->Check1->isChecked())
+        return;
+    ui->Check1->setChecked(false);
+    modHelp::OpenHomePage();
+}
+
+void frmNagScreen2::lblGoToHome_Click()
+{
+    modHelp::OpenSoftwareCatalogPage();
+}
+
+void frmNagScreen2::closeEvent(QCloseEvent *event)
+{
+    QWidget::closeEvent(event);
+    // When the end is already under way it is what closes this window; it must not start again.
+    if (!isUnloadingAllForms())
+        UnloadAllForms();
+}
+
+bool frmNagScreen2::eventFilter(QObject *watched, QEvent *event)
+{
+    auto *box = qobject_cast<QWidget *>(watched);
+    switch (event->type()) {
+    case QEvent::FocusIn:
+        if (box && movesWithinWindow(event))
+            boxFocusIn(box);
+        break;
+    case QEvent::FocusOut:
+        if (box && movesWithinWindow(event))
+            boxFocusOut(box);
+        break;
+    case QEvent::KeyPress:
+        if (keyIsRefused(watched, static_cast<QKeyEvent *>(event)))
+            return true;
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool frmNagScreen2::keyIsRefused(QObject *box, QKeyEvent *event)
+{
+    const QString typed = event->text();
+    if (typed.size() != 1)
+        return false;
+    int keyAscii = typed.at(0).unicode();
+    if (box == ui->txtEmail)
+        txtEmail_KeyPress(keyAscii);
+    else if (box == ui->txtFriendEmail)
+        txtFriendEmail_KeyPress(keyAscii);
+    return keyAscii == 0;
+}
+
+void frmNagScreen2::txtEmail_KeyPress(int &KeyAscii)
+{
+    refuseBlank(ui->txtEmail, KeyAscii);
+}
+
+void frmNagScreen2::txtFriendEmail_KeyPress(int &KeyAscii)
+{
+    refuseBlank(ui->txtFriendEmail, KeyAscii);
+}
+
+void frmNagScreen2::refuseBlank(QLineEdit *box, int &KeyAscii)
+{
+    if (KeyAscii != blank)
+        return;
+    desktop().showError(QStringLiteral("Email Address Cannot Contain Space"));
+    KeyAscii = 0;
+    box->setFocus();
+}
+
+void frmNagScreen2::boxFocusIn(QWidget *box)
+{
+    if (trimBlanks(boxText(box)) == prompt(box))
+        setBoxText(box, QString());
+}
+
+void frmNagScreen2::boxFocusOut(QWidget *box)
+{
+    if (trimBlanks(boxText(box)).isEmpty())
+        setBoxText(box, prompt(box));
+}
+
+QString frmNagScreen2::boxText(QWidget *box) const
+{
+    if (box == ui->txtMessage)
+        return withWindowsLineBreaks(ui->txtMessage->toPlainText());
+    return static_cast<QLineEdit *>(box)->text();
+}
+
+void frmNagScreen2::setBoxText(QWidget *box, const QString &text)
+{
+    if (box == ui->txtMessage)
+        ui->txtMessage->setPlainText(text);
+    else
+        static_cast<QLineEdit *>(box)->setText(text);
+}
+
+QString frmNagScreen2::prompt(QWidget *box) const
+{
+    if (box == ui->txtName)
+        return QStringLiteral("Your Name");
+    if (box == ui->txtEmail)
+        return QStringLiteral("Your Email Address");
+    if (box == ui->txtFriendName)
+        return QStringLiteral("Friend's Name");
+    if (box == ui->txtFriendEmail)
+        return QStringLiteral("Friend's Email Address");
+    return QStringLiteral("Your Message");
+}
