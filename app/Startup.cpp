@@ -45,8 +45,8 @@ bool Startup::refuseSecondInstance()
     if (instance.acquire())
         return false;
     desktop().showMessage({QStringLiteral("Application is already running"),
-                           QString::fromLatin1(AppInfo::applicationTitle),
-                           QMessageBox::Information, QMessageBox::Ok, QMessageBox::Ok});
+                           QString::fromLatin1(AppInfo::applicationTitle), QMessageBox::Information,
+                           QMessageBox::Ok, QMessageBox::Ok});
     UnloadAllForms();
     return true;
 }

@@ -67,8 +67,9 @@ void centreOnScreen(QWidget *window)
         return;
     window->adjustSize();
     const QRect area = screen->availableGeometry();
-    window->move(area.center() - QPoint(window->frameGeometry().width() / 2,
-                                        window->frameGeometry().height() / 2));
+    window->move(
+            area.center()
+            - QPoint(window->frameGeometry().width() / 2, window->frameGeometry().height() / 2));
 }
 
 QIcon applicationIcon()

@@ -112,9 +112,10 @@ void frmMain::mnuExit_Click()
 
 void frmMain::cmdOpen_Click()
 {
-    const QString path = desktop().askOpenPath(
-            this, {QStringLiteral("Select the source file"),
-                   QStringLiteral("Zel Free Zodiac Signs (*.zod)"), QStringLiteral("zod")});
+    const QString path = desktop().askOpenPath(this,
+                                               {QStringLiteral("Select the source file"),
+                                                QStringLiteral("Zel Free Zodiac Signs (*.zod)"),
+                                                QStringLiteral("zod")});
     if (path.isEmpty())
         return;
     // The extension check is case-sensitive: "ZOD" is not a saved reading.

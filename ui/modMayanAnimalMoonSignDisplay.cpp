@@ -10,10 +10,10 @@ namespace modMayanAnimalMoonSign {
 namespace {
 
 // The pictures in table order; only their position is ever used.
-constexpr const char *pictureFiles[SignCount] = {
-        "01bat.jpg",    "02scorpion.jpg", "03deer.jpg",   "04owl.jpg",   "05peacock.jpg",
-        "06lizard.jpg", "07monkey.jpg",   "08hawk.jpg",   "09balam.jpg", "10dog.jpg",
-        "11snake.jpg",  "12rabbit.jpg",   "13turtle.jpg"};
+constexpr const char *pictureFiles[SignCount]
+        = {"01bat.jpg",    "02scorpion.jpg", "03deer.jpg",  "04owl.jpg",   "05peacock.jpg",
+           "06lizard.jpg", "07monkey.jpg",   "08hawk.jpg",  "09balam.jpg", "10dog.jpg",
+           "11snake.jpg",  "12rabbit.jpg",   "13turtle.jpg"};
 
 } // namespace
 
@@ -21,8 +21,7 @@ QPixmap animalPicture(int pictureNumber)
 {
     if (pictureNumber < 1 || pictureNumber > SignCount)
         return {};
-    return QPixmap(QStringLiteral(":/animals/")
-                   + QLatin1String(pictureFiles[pictureNumber - 1]));
+    return QPixmap(QStringLiteral(":/animals/") + QLatin1String(pictureFiles[pictureNumber - 1]));
 }
 
 void DisplayMoonSign(const QString &mayanName)
@@ -32,8 +31,7 @@ void DisplayMoonSign(const QString &mayanName)
         return;
     const SignRecord sign = signRecord(*row);
     frmMayanAnimalMoonSignResult *window = frmMayanAnimalMoonSignResult::loaded();
-    const QString captions[] = {sign.mayanName, sign.animalName, sign.crystal,
-                                sign.interpretation};
+    const QString captions[] = {sign.mayanName, sign.animalName, sign.crystal, sign.interpretation};
     for (int i = 0; i < 4; ++i)
         window->setResultCaption(i, captions[i]);
     window->setAnimalPicture(animalPicture(sign.pictureNumber()));

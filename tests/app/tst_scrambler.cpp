@@ -81,7 +81,8 @@ void TestScrambler::bytesAboveTheBoundAreDropped()
 void TestScrambler::shortScrambledBytesAreDropped()
 {
     // Unscrambling leaves out every code below the offset.
-    const QString scrambled = scrambledFromBytes(QByteArray("\x01\x0D") + char('A' + ScrambleOffset));
+    const QString scrambled
+            = scrambledFromBytes(QByteArray("\x01\x0D") + char('A' + ScrambleOffset));
     QCOMPARE(UnscrambleText(scrambled), QStringLiteral("A"));
 }
 

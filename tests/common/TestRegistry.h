@@ -20,6 +20,6 @@ struct Registration
 
 } // namespace TestRegistry
 
-#define ZEL_REGISTER_TEST(Class)                                                                   \
-    static const TestRegistry::Registration registration##Class(                                   \
+#define ZEL_REGISTER_TEST(Class) \
+    static const TestRegistry::Registration registration##Class( \
             [] { return std::unique_ptr<QObject>(new Class); });

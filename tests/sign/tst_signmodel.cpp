@@ -17,7 +17,7 @@ struct Span
 
 // The signs as stretches of the year; the last runs on into the first.
 const Span spans[] = {
-        {"Tzootz", 7, 26, 8, 22}, {"Dzec", 8, 23, 9, 19},  {"Keh", 9, 20, 10, 17},
+        {"Tzootz", 7, 26, 8, 22}, {"Dzec", 8, 23, 9, 19},   {"Keh", 9, 20, 10, 17},
         {"Moan", 10, 18, 11, 14}, {"Cutz", 11, 15, 12, 12}, {"Xibkay", 12, 13, 1, 9},
         {"Batz", 1, 10, 2, 6},    {"Coz", 2, 7, 3, 6},      {"Jaguar", 3, 7, 4, 3},
         {"Pek", 4, 4, 5, 1},      {"Kaw", 5, 2, 5, 29},     {"Tzub", 5, 30, 6, 26},
@@ -119,8 +119,8 @@ void TestSignModel::unknownMonthKeepsSign()
 
 void TestSignModel::lookupFindsEachSign()
 {
-    const QStringList keys = {"Tzootz", "Dzec", "Keh", "Moan", "Cutz", "Xibkay", "Batz",
-                              "Coz",    "Jaguar", "Pek", "Kaw", "Tzub", "Aak"};
+    const QStringList keys = {"Tzootz", "Dzec",   "Keh", "Moan", "Cutz", "Xibkay", "Batz",
+                              "Coz",    "Jaguar", "Pek", "Kaw",  "Tzub", "Aak"};
     for (int i = 0; i < keys.size(); ++i) {
         const std::optional<int> row = LookupMayanName(keys.at(i));
         QVERIFY2(row.has_value(), qPrintable(keys.at(i)));

@@ -35,9 +35,8 @@ void TestPages::routineOpensItsUrl_data()
     QTest::addColumn<PageRoutine>("routine");
     QTest::addColumn<QString>("path");
     QTest::newRow("home") << PageRoutine(OpenHomePage) << QString();
-    QTest::newRow("online help")
-            << PageRoutine(OpenOnlineHelp)
-            << "/zel-free-mayan-animal-sign/zel-free-mayan-animal-sign-help.html";
+    QTest::newRow("online help") << PageRoutine(
+            OpenOnlineHelp) << "/zel-free-mayan-animal-sign/zel-free-mayan-animal-sign-help.html";
     QTest::newRow("download")
             << PageRoutine(OpenDownloadPage)
             << "/zel-free-mayan-animal-sign/download-zel-free-mayan-animal-sign.html";

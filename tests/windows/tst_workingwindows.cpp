@@ -122,9 +122,9 @@ void TestWorkingWindows::findShowsTheReading_data()
     QTest::newRow("button, March 7") << false << "March" << 7 << jaguar << 9;
     QTest::newRow("menu, March 7") << true << "March" << 7 << jaguar << 9;
     QTest::newRow("July 26") << false << "July" << 26
-                             << QStringList{"Tzootz", "Bat", "Rainbow Obsidan"} << 1;
+                             << QStringList {"Tzootz", "Bat", "Rainbow Obsidan"} << 1;
     QTest::newRow("July 25") << true << "July" << 25
-                             << QStringList{"Aak", "Turtle / Tortoise", "Serpentine"} << 13;
+                             << QStringList {"Aak", "Turtle / Tortoise", "Serpentine"} << 13;
 }
 
 void TestWorkingWindows::findShowsTheReading()
@@ -141,7 +141,7 @@ void TestWorkingWindows::findShowsTheReading()
     else
         QTest::mouseClick(child<QPushButton>(window, "cmdProceed"), Qt::LeftButton);
 
-    QCOMPARE(visibleWindowClasses(), QStringList{"frmMayanAnimalMoonSignResult"});
+    QCOMPARE(visibleWindowClasses(), QStringList {"frmMayanAnimalMoonSignResult"});
     QCOMPARE(BirthInput.strName, QStringLiteral("Ana"));
     QCOMPARE(BirthInput.strMonth, month);
     QCOMPARE(int(BirthInput.intDate), day);
@@ -181,7 +181,7 @@ void TestWorkingWindows::backThenFindLeavesNothingOfTheFirstSign()
         QTest::mouseClick(child<QPushButton>(result, "cmdBack"), Qt::LeftButton);
 
     // A fresh main window, and nothing else.
-    QCOMPARE(visibleWindowClasses(), QStringList{"frmMain"});
+    QCOMPARE(visibleWindowClasses(), QStringList {"frmMain"});
     frmMain *main = visibleWindow<frmMain>();
     QVERIFY(child<QLineEdit>(main, "txtName")->text().isEmpty());
     QCOMPARE(child<QComboBox>(main, "cboMonth")->currentText(), QStringLiteral("January"));
@@ -193,7 +193,7 @@ void TestWorkingWindows::backThenFindLeavesNothingOfTheFirstSign()
     child<QComboBox>(main, "cboMonth")->setCurrentText(QStringLiteral("August"));
     main->cmdProceed_Click();
     result = visibleWindow<frmMayanAnimalMoonSignResult>();
-    QCOMPARE(resultTexts(result).mid(0, 3), (QStringList{"Tzootz", "Bat", "Rainbow Obsidan"}));
+    QCOMPARE(resultTexts(result).mid(0, 3), (QStringList {"Tzootz", "Bat", "Rainbow Obsidan"}));
     QCOMPARE(resultTexts(result).at(3), interpretationText(0));
     QCOMPARE(shownPicture(result), animalPicture(1).toImage());
 }
@@ -222,7 +222,7 @@ void TestWorkingWindows::blankNameIsRefused()
     QCOMPARE(message.title, QStringLiteral("Zel Mayan Animal Sign"));
     // Nothing stored, nothing shown; the box keeps what was typed and has the focus again.
     QVERIFY(BirthInput.strMonth.isEmpty());
-    QCOMPARE(visibleWindowClasses(), QStringList{"frmMain"});
+    QCOMPARE(visibleWindowClasses(), QStringList {"frmMain"});
     auto *txtName = child<QLineEdit>(window, "txtName");
     QCOMPARE(txtName->text(), name);
     QCOMPARE(window->focusWidget(), txtName);
@@ -256,8 +256,7 @@ void TestWorkingWindows::userExitLeavesNoWorkingWindow()
     if (fromResult) {
         frmMain::showFresh()->close();
         closeAllWindows();
-        fillMainWindow(QStringLiteral("Ana"), QStringLiteral("June"), 27, 1980)
-                ->cmdProceed_Click();
+        fillMainWindow(QStringLiteral("Ana"), QStringLiteral("June"), 27, 1980)->cmdProceed_Click();
         window = visibleWindow<frmMayanAnimalMoonSignResult>();
     }
     if (how == QLatin1String("close"))
@@ -339,8 +338,9 @@ void TestWorkingWindows::layoutFacts()
             widget = widget->nextInFocusChain();
         order << widget->objectName();
     }
-    QCOMPARE(order, (QStringList{"txtName", "cboMonth", "cboDate", "cboYear", "cmdProceed",
-                                 "cmdOpen", "txtName"}));
+    QCOMPARE(order,
+             (QStringList {"txtName", "cboMonth", "cboDate", "cboYear", "cmdProceed", "cmdOpen",
+                           "txtName"}));
     // The fully-branded offer lies on top of the co-branding one.
     auto *strip = child<QGroupBox>(main, "fraFullBrand");
     QCOMPARE(strip->childAt(strip->rect().center())->objectName(), QStringLiteral("lblFullBrand"));
@@ -382,7 +382,7 @@ void TestWorkingWindows::hiddenOpenButtonIsReachable()
     QCOMPARE(desktop.fileRequests.last().filter, QStringLiteral("Zel Free Zodiac Signs (*.zod)"));
     // A cancelled dialog changes nothing.
     QVERIFY(desktop.messages.isEmpty());
-    QCOMPARE(visibleWindowClasses(), QStringList{"frmMain"});
+    QCOMPARE(visibleWindowClasses(), QStringList {"frmMain"});
 }
 
 void TestWorkingWindows::promotionalCaptions()
@@ -396,7 +396,8 @@ void TestWorkingWindows::promotionalCaptions()
     QCOMPARE(cobrand.size() + 1, 185);
     QCOMPARE(child<LinkLabel>(window, "lblFullBrand")->text().size(), 161);
     const QString site = child<LinkLabel>(window, "Label61")->text();
-    QVERIFY(site.endsWith(QStringLiteral("Visit ") + modHelp::siteAddress() + QStringLiteral(" Now")));
+    QVERIFY(site.endsWith(QStringLiteral("Visit ") + modHelp::siteAddress()
+                          + QStringLiteral(" Now")));
     if (modHelp::siteAddress() == QLatin1String("http://www.velmora.example"))
         QCOMPARE(site.size(), 115);
 }
