@@ -1,8 +1,13 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds with warnings as errors and runs every test headless.
+# Installs what is missing, builds with warnings as errors and runs every test headless: the unit
+# and system tests, the whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer,
+# and a short run of each fuzz target.
 set -euo pipefail
 cd "$(dirname "$0")"
-scripts/setup.sh ci
+scripts/setup.sh ci xvfb xauth xdotool x11-utils imagemagick poppler-utils clang \
+    libclang-rt-dev desktop-file-utils appstream dpkg-dev file
 
 export QT_QPA_PLATFORM=offscreen
 ctest --preset ci
+scripts/sanitizers.sh
+scripts/fuzz.sh

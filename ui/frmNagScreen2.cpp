@@ -1,6 +1,7 @@
 #include "ui/frmNagScreen2.h"
 #include "ui_frmNagScreen2.h"
 
+#include "app/Blanks.h"
 #include "app/Desktop.h"
 #include "app/UnloadAllForms.h"
 #include "ui/ProgramTexts.h"
@@ -15,7 +16,6 @@
 #include <algorithm>
 #include <cmath>
 
-using modTellAFriend::trimBlanks;
 
 namespace {
 

@@ -22,7 +22,5 @@ void SubmitReferral(const Referral &referral);
 // The address checks of the submit button, then SubmitReferral. Returns true when the addresses
 // passed and SubmitReferral was called.
 bool submitForm(const Referral &referral);
-// Removes spaces at both ends only; tabs and line breaks are the user's and stay.
-QString trimBlanks(const QString &text);
 
 } // namespace modTellAFriend

@@ -1,5 +1,7 @@
 #include "tests/common/TestRegistry.h"
 
+#include "app/Blanks.h"
+
 #include "tests/common/ScriptedDesktop.h"
 #include "ui/modTellAFriend.h"
 #include "web/modHelpPages.h"
@@ -239,7 +241,7 @@ void TestTellAFriend::trimBlanks()
 {
     QFETCH(QString, text);
     QFETCH(QString, trimmed);
-    QCOMPARE(modTellAFriend::trimBlanks(text), trimmed);
+    QCOMPARE(::trimBlanks(text), trimmed);
 }
 
 ZEL_REGISTER_TEST(TestTellAFriend)

@@ -1,0 +1,64 @@
+# Where `cmake --install` puts the program, and how `cpack -G DEB` wraps the same files.
+include(GNUInstallDirs)
+
+# One reverse-DNS name ties the launcher, the icon and the software-centre entry together;
+# desktops and software centres match them by this name alone.
+set(ZEL_APP_ID "example.velmora.ZelMayanAnimalSign")
+set(ZEL_PACKAGE_NAME "zel-mayan-animal-sign")
+set(ZEL_PACKAGING_DIR "${PROJECT_SOURCE_DIR}/packaging")
+
+install(TARGETS ZelFreeMayanAnimalSign RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+
+install(FILES "${ZEL_PACKAGING_DIR}/${ZEL_APP_ID}.desktop"
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+
+# Every size comes from the same drawing, so menus and docks never show a blurred rescale.
+foreach(size_and_file IN ITEMS "32:app.png" "48:app-48.png" "64:app-64.png" "256:app-256.png")
+    string(REPLACE ":" ";" size_and_file "${size_and_file}")
+    list(GET size_and_file 0 size)
+    list(GET size_and_file 1 picture)
+    install(FILES "${PROJECT_SOURCE_DIR}/resources/icon/${picture}"
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+            RENAME ${ZEL_APP_ID}.png)
+endforeach()
+
+# The software-centre entry links to the same site the program opens, so it follows the build's
+# site address.
+configure_file("${ZEL_PACKAGING_DIR}/${ZEL_APP_ID}.metainfo.xml.in"
+               "${PROJECT_BINARY_DIR}/packaging/${ZEL_APP_ID}.metainfo.xml" @ONLY)
+install(FILES "${PROJECT_BINARY_DIR}/packaging/${ZEL_APP_ID}.metainfo.xml"
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+# The animal pictures compiled into the program are drawn from a font whose licence travels with it.
+install(FILES "${ZEL_PACKAGING_DIR}/copyright"
+              "${PROJECT_SOURCE_DIR}/resources/LICENSE-noto-emoji.txt"
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/${ZEL_PACKAGE_NAME})
+
+# --- Debian package ------------------------------------------------------------------------------
+set(CPACK_GENERATOR "DEB")
+set(CPACK_PACKAGE_NAME "${ZEL_PACKAGE_NAME}")
+set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
+set(CPACK_PACKAGE_VENDOR "Velmora Softwares")
+set(CPACK_PACKAGE_CONTACT "Velmora Softwares <support@velmora.example>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "find your Mayan animal moon sign from your birth date")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Zel Mayan Animal Sign tells you which of the thirteen Mayan animal moon signs is yours from
+your name and birth date: the sign's Mayan name, its animal with a picture, its crystal and what
+it says about your character. The reading can be printed or saved to a file and opened again
+later.")
+set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
+# The package is rebuilt from the build tree whenever it is needed; debug symbols would only
+# multiply its size.
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
+set(CPACK_DEBIAN_PACKAGE_SECTION "games")
+set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${ZEL_SITE_ADDRESS}")
+# The Qt libraries are found from the program itself; what Qt loads at run time is not: the
+# platform plugins that open a window, and the font the program asks for in place of Verdana.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-dejavu-core")
+
+include(CPack)
