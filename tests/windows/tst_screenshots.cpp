@@ -1,5 +1,6 @@
 #include "tests/common/TestRegistry.h"
 
+#include "report/frmSave.h"
 #include "sign/modMayanAnimalMoonSign.h"
 #include "tests/common/ScriptedDesktop.h"
 #include "tests/common/WindowHelpers.h"
@@ -23,6 +24,7 @@ private slots:
     void mainWindow();
     void resultWindow();
     void aboutWindow();
+    void reportWindow();
 
 private:
     void checkAndKeep(QWidget *window, const QString &name);
@@ -71,6 +73,20 @@ void TestScreenshots::aboutWindow()
     about->show();
     QVERIFY(QTest::qWaitForWindowExposed(about));
     checkAndKeep(about, QStringLiteral("about"));
+}
+
+void TestScreenshots::reportWindow()
+{
+    using namespace modMayanAnimalMoonSign;
+    const std::optional<int> jaguar = LookupMayanName(QStringLiteral("Jaguar"));
+    QVERIFY(jaguar);
+    const SignRecord sign = signRecord(*jaguar);
+    auto *report
+            = new frmSave({QStringLiteral("Ana"), 7, QStringLiteral("March"), 1990},
+                          {sign.mayanName, sign.animalName, sign.crystal, sign.interpretation});
+    report->show();
+    QVERIFY(QTest::qWaitForWindowExposed(report));
+    checkAndKeep(report, QStringLiteral("report"));
 }
 
 ZEL_REGISTER_TEST(TestScreenshots)

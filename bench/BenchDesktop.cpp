@@ -1,0 +1,44 @@
+#include "bench/BenchDesktop.h"
+
+BenchDesktop::BenchDesktop()
+{
+    setDesktop(this);
+}
+
+BenchDesktop::~BenchDesktop()
+{
+    setDesktop(nullptr);
+}
+
+QMessageBox::StandardButton BenchDesktop::showMessage(const MessageRequest &)
+{
+    ++messageCount;
+    return QMessageBox::Ok;
+}
+
+QString BenchDesktop::askOpenPath(QWidget *, const FileRequest &)
+{
+    return {};
+}
+
+QString BenchDesktop::askSavePath(QWidget *, const FileRequest &)
+{
+    return {};
+}
+
+bool BenchDesktop::openUrl(const QUrl &)
+{
+    return true;
+}
+
+QDate BenchDesktop::today()
+{
+    return QDate::currentDate();
+}
+
+void BenchDesktop::seedRandomFromClock() { }
+
+double BenchDesktop::nextRandom()
+{
+    return 0.5;
+}

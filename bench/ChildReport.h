@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QtGlobal>
+
+// What a launched start-up child tells the benchmark on its standard output, one line per fact.
+// Times are CLOCK_MONOTONIC nanoseconds, so the launcher can subtract its own launch time.
+namespace ChildReport {
+
+qint64 monotonicNs();
+// "stamp <label> <ns>"
+void printStamp(const char *label);
+// "window <width>x<height>"
+void printWindowSize(int width, int height);
+// "memory <VmHWM kB> <RssAnon kB> <RssFile kB>", read from /proc/self/status.
+void printMemory();
+
+} // namespace ChildReport

@@ -1,0 +1,123 @@
+#include "bench/InProcessBench.h"
+
+#include "bench/BenchDesktop.h"
+#include "bench/PaintMarker.h"
+#include "report/SavedReadingFile.h"
+#include "report/frmSave.h"
+#include "sign/modMayanAnimalMoonSign.h"
+#include "ui/WindowLook.h"
+#include "ui/frmMain.h"
+#include "ui/frmMayanAnimalMoonSignResult.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPointer>
+#include <QTemporaryDir>
+
+using namespace modMayanAnimalMoonSign;
+
+namespace {
+
+constexpr qint64 paintTimeoutNs = 10'000'000'000;
+
+// Times an action from its start until the window it brings up is painted and flushed.
+class PaintTimer
+{
+public:
+    template<typename Window>
+    double time(const std::function<void()> &action)
+    {
+        marker.rearm([](const QWidget *window) { return qobject_cast<const Window *>(window); });
+        QElapsedTimer timer;
+        timer.start();
+        action();
+        while (!marker.painted() && timer.nsecsElapsed() < paintTimeoutNs)
+            QCoreApplication::processEvents();
+        return marker.painted() ? double(timer.nsecsElapsed()) / 1e6 : -1;
+    }
+
+private:
+    PaintMarker marker {[](const QWidget *) { return false; }};
+};
+
+// Lets every pending event, and every window closed with delete-on-close, go before the next step.
+void settle()
+{
+    for (int i = 0; i < 3; ++i) {
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
+
+frmMain *visibleMainWindow()
+{
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (auto *main = qobject_cast<frmMain *>(window); main && main->isVisible())
+            return main;
+    }
+    return nullptr;
+}
+
+// A different month each cycle, so that every sign and picture comes up.
+void fillMainWindow(frmMain *main, int cycle)
+{
+    main->findChild<QLineEdit *>(QStringLiteral("txtName"))->setText(QStringLiteral("Ana Lopez"));
+    main->findChild<QComboBox *>(QStringLiteral("cboMonth"))->setCurrentIndex(cycle % 12);
+    main->findChild<QComboBox *>(QStringLiteral("cboDate"))->setCurrentIndex(14);
+}
+
+void runCycle(PaintTimer &timer, InProcessRuns &runs, int cycle)
+{
+    frmMain *main = visibleMainWindow();
+    fillMainWindow(main, cycle);
+    runs.findMs << timer.time<frmMayanAnimalMoonSignResult>([main] { main->cmdProceed_Click(); });
+    settle();
+    QPointer<frmSave> report;
+    runs.reportMs << timer.time<frmSave>([&report] {
+        report = new frmSave(BirthInput, frmMayanAnimalMoonSignResult::loaded()->resultCaptions());
+        WindowLook::centreOnScreen(report);
+        report->show();
+    });
+    settle();
+    report->close();
+    settle();
+    runs.backMs << timer.time<frmMain>([] { frmMayanAnimalMoonSignResult::loaded()->cmdBack_Click(); });
+    settle();
+}
+
+void runFileCycles(InProcessRuns &runs, int fileRuns)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("reading.zod"));
+    const BirthInputType input {QStringLiteral("Ana Lopez"), 15, QStringLiteral("March"), 1984};
+    QElapsedTimer timer;
+    for (int i = 0; i < fileRuns; ++i) {
+        QString error;
+        timer.start();
+        const bool saved = SavedReadingFile::writeReading(path, input, &error);
+        runs.saveMs << (saved ? double(timer.nsecsElapsed()) / 1e6 : -1);
+        timer.start();
+        const bool opened = SavedReadingFile::readReading(path).has_value();
+        runs.openMs << (opened ? double(timer.nsecsElapsed()) / 1e6 : -1);
+    }
+}
+
+} // namespace
+
+InProcessRuns runInProcessBench(int cycles, int fileRuns)
+{
+    BenchDesktop quietDesktop;
+    InProcessRuns runs;
+    PaintTimer timer;
+    runs.firstMainWindowMs = timer.time<frmMain>([] { frmMain::showFresh(); });
+    settle();
+    for (int cycle = 0; cycle < cycles; ++cycle)
+        runCycle(timer, runs, cycle);
+    runFileCycles(runs, fileRuns);
+    runs.messages = quietDesktop.messageCount;
+    if (frmMain *main = visibleMainWindow())
+        delete main;
+    return runs;
+}

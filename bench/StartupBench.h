@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QList>
+#include <QSize>
+#include <QString>
+
+// One start of a child program, every time in milliseconds from just before the launch.
+struct ChildRun
+{
+    bool ok = false;
+    double mainMs = 0;
+    double applicationMs = 0;
+    double shownMs = 0;
+    double paintedMs = 0;
+    QSize window;
+    qint64 peakKb = 0;
+    qint64 rssAnonKb = 0;
+    qint64 rssFileKb = 0;
+    QString failure;
+};
+
+struct StartupRuns
+{
+    QList<ChildRun> program;
+    QList<ChildRun> bare;
+};
+
+// Starts the start-up probe and the bare window in turn, runs times each after one unrecorded
+// start of both, each child in a fresh home, configuration and runtime folder.
+StartupRuns runStartupBench(int runs);

@@ -1,0 +1,519 @@
+#!/usr/bin/env bash
+# The program used as a person uses it: a real X server (Xvfb), real key presses and mouse
+# clicks (xdotool), from the first start to the exit appeal window's Exit.
+#
+#   e2e.sh path/to/ZelFreeMayanAnimalSign
+#
+# Screenshots of every step go to $ZEL_E2E_SCREENSHOTS, by default e2e-screenshots in the
+# working folder (the CTest build folder when run by ctest). The addresses the program opens are
+# caught by a stand-in xdg-open, so no browser starts.
+#
+# There is no window manager: Qt then moves the keyboard focus itself, xdotool windowfocus gives
+# it to a window, and a window is closed the way a window manager's close box does it, with a
+# WM_DELETE_WINDOW message sent to the window.
+
+set -u
+
+exe=${1:?usage: e2e.sh path/to/ZelFreeMayanAnimalSign}
+[[ $exe == /* ]] || exe=$PWD/$exe
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+site=${ZEL_E2E_SITE:-http://www.velmora.example}
+shots=${ZEL_E2E_SCREENSHOTS:-$PWD/e2e-screenshots}
+python=/usr/bin/python3
+
+caption="Zel Mayan Animal Sign v1.05"
+box_title="Zel Mayan Animal Sign"
+save_title="Save Your Zodiac Signs Result ...."
+open_title="Select the source file"
+
+# What is typed, and what the program must give back.
+name=Ana
+month=March
+day=7
+year=1990
+your_email=ana@example.org
+friend_name=Ben
+friend_email=ben@example.org
+
+tmp=""
+xvfb=""
+app=""
+second=""
+shot_count=0
+
+# --- reporting and clean-up ------------------------------------------------------------------
+
+ok() { echo "ok: $*"; }
+
+dump_stderr() {
+    local f
+    for f in "$tmp"/*.err; do
+        [[ -s $f ]] || continue
+        echo "---- $(basename "$f") ----"
+        cat "$f"
+    done
+}
+
+fail() {
+    echo "FAIL: $*"
+    shot "failure"
+    dump_stderr
+    exit 1
+}
+
+shot() {
+    [[ -n ${DISPLAY:-} ]] || return 0
+    shot_count=$((shot_count + 1))
+    local file
+    file=$(printf '%s/%02d-%s.png' "$shots" "$shot_count" "$1")
+    import -window root "$file" 2>/dev/null || echo "note: no screenshot $file"
+}
+
+# True once the process is gone or only a zombie waiting to be reaped (kill -0 still sees those).
+ended() {
+    local state
+    state=$(ps -o stat= -p "$1" 2>/dev/null) || return 0
+    [[ $state == Z* ]]
+}
+
+stop_process() {
+    local pid=$1
+    [[ -n $pid ]] || return 0
+    if ! ended "$pid"; then
+        kill "$pid" 2>/dev/null
+        wait_until 5 ended "$pid" || kill -KILL "$pid" 2>/dev/null
+    fi
+    wait "$pid" 2>/dev/null
+}
+
+cleanup() {
+    local rc=$?
+    stop_process "$second"
+    stop_process "$app"
+    stop_process "$xvfb"
+    [[ -n $tmp ]] && rm -rf "$tmp"
+    exit "$rc"
+}
+trap cleanup EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
+
+# --- waiting ---------------------------------------------------------------------------------
+
+now_us() { echo "${EPOCHREALTIME//[.,]/}"; }
+
+# wait_until SECONDS COMMAND...: polls the command every 0.1 s until it succeeds or time is up.
+wait_until() {
+    local deadline=$(($(now_us) + $1 * 1000000))
+    shift
+    until "$@"; do
+        (($(now_us) < deadline)) || return 1
+        sleep 0.1
+    done
+}
+
+# --- windows ---------------------------------------------------------------------------------
+
+visible_windows() { xdotool search --onlyvisible --pid "$1" 2>/dev/null; }
+
+is_visible() { xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; }
+
+window_size() { xdotool getwindowgeometry "$1" 2>/dev/null | awk '/Geometry:/ { print $2 }'; }
+
+# find_window PID TITLE WIDTH HEIGHT [EXTRA]: sets $found to the visible window of PID with that
+# exact title and width whose height lies between HEIGHT and HEIGHT+EXTRA (room for a menu bar,
+# whose height depends on the font).
+found=""
+find_window() {
+    local pid=$1 title=$2 width=$3 height=$4 extra=${5:-0} id size w h
+    for id in $(visible_windows "$pid"); do
+        [[ $(xdotool getwindowname "$id" 2>/dev/null) == "$title" ]] || continue
+        size=$(window_size "$id")
+        w=${size%x*}
+        h=${size#*x}
+        [[ $w == "$width" ]] || continue
+        ((h >= height && h <= height + extra)) || continue
+        found=$id
+        return 0
+    done
+    return 1
+}
+
+find_titled() {
+    local pid=$1 title=$2 id
+    for id in $(visible_windows "$pid"); do
+        if [[ $(xdotool getwindowname "$id" 2>/dev/null) == "$title" ]]; then
+            found=$id
+            return 0
+        fi
+    done
+    return 1
+}
+
+find_main() { find_window "$app" "$caption" 479 273 60; }
+find_result() { find_window "$app" "$caption" 616 377 60; }
+find_report() { find_window "$app" "$caption" 515 524; }
+find_appeal() { find_window "$app" "$caption" 741 315; }
+
+window_count() { visible_windows "$1" | wc -l; }
+
+focus() {
+    timeout 5 xdotool windowfocus --sync "$1" || fail "could not give the keyboard focus to window $1"
+}
+
+keys() { xdotool key --delay 60 "$@"; }
+type_text() { xdotool type --delay 40 -- "$1"; }
+
+# What a window manager sends when its close box is clicked.
+close_window() {
+    "$python" - "$1" <<'EOF'
+import ctypes, sys
+x = ctypes.cdll.LoadLibrary("libX11.so.6")
+x.XOpenDisplay.restype = ctypes.c_void_p
+x.XOpenDisplay.argtypes = [ctypes.c_char_p]
+x.XInternAtom.restype = ctypes.c_ulong
+x.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+x.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long,
+                         ctypes.c_void_p]
+x.XFlush.argtypes = [ctypes.c_void_p]
+x.XCloseDisplay.argtypes = [ctypes.c_void_p]
+
+class ClientMessage(ctypes.Structure):
+    _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
+                ("display", ctypes.c_void_p), ("window", ctypes.c_ulong),
+                ("message_type", ctypes.c_ulong), ("format", ctypes.c_int),
+                ("data", ctypes.c_long * 5)]
+
+class XEvent(ctypes.Union):
+    _fields_ = [("xclient", ClientMessage), ("pad", ctypes.c_long * 24)]
+
+display = x.XOpenDisplay(None)
+if not display:
+    sys.exit("cannot open the display")
+window = int(sys.argv[1], 0)
+event = XEvent()
+event.xclient.type = 33  # ClientMessage
+event.xclient.window = window
+event.xclient.message_type = x.XInternAtom(display, b"WM_PROTOCOLS", 0)
+event.xclient.format = 32
+event.xclient.data[0] = x.XInternAtom(display, b"WM_DELETE_WINDOW", 0)
+event.xclient.data[1] = 0  # CurrentTime
+if not x.XSendEvent(display, window, 0, 0, ctypes.byref(event)):
+    sys.exit("XSendEvent failed")
+x.XFlush(display)
+x.XCloseDisplay(display)
+EOF
+}
+
+url_count() {
+    if [[ -f $ZEL_E2E_URL_LOG ]]; then
+        wc -l <"$ZEL_E2E_URL_LOG"
+    else
+        echo 0
+    fi
+}
+urls_at_least() { (($(url_count) >= $1)); }
+
+# --- checks of the program's output ----------------------------------------------------------
+
+# A saved reading: one line per field, each byte moved up by 14, every line ended by CR LF.
+check_saved_reading() {
+    "$python" - "$1" "$name" "$month" "$day" "$year" <<'EOF'
+import sys
+data = open(sys.argv[1], "rb").read()
+fields = sys.argv[2:]
+problems = []
+if data.count(b"\r") != 4 or data.count(b"\n") != 4 or data.count(b"\r\n") != 4:
+    problems.append("expected exactly 4 CR LF line ends and no other CR or LF")
+if not data.endswith(b"\r\n"):
+    problems.append("the last line has no CR LF")
+lines = data.split(b"\r\n")[:-1]
+if len(lines) != len(fields):
+    problems.append("expected %d lines, found %d" % (len(fields), len(lines)))
+for line, field in zip(lines, fields):
+    decoded = bytes(b - 14 for b in line if b >= 14)
+    if len(decoded) != len(line) or decoded.decode("latin-1") != field:
+        problems.append("line %r does not unscramble to %r" % (line, field))
+if problems:
+    print("; ".join(problems) + " (file bytes: %r)" % data)
+    sys.exit(1)
+EOF
+}
+
+check_referral() {
+    "$python" - "$1" "$site" "$name" "$your_email" "$friend_name" "$friend_email" <<'EOF'
+import sys, urllib.parse
+url, site, name, email, friend, friend_email = sys.argv[1:]
+prefix = "%s/zelvs-refer-a-friend.php?taf1=%s&taf2=%s" % (
+    site, urllib.parse.quote(name, safe=""), urllib.parse.quote(email, safe=""))
+problems = []
+if not url.startswith(prefix):
+    problems.append("does not start with %s" % prefix)
+query = urllib.parse.urlsplit(url).query
+pairs = urllib.parse.parse_qsl(query, keep_blank_values=True, strict_parsing=True)
+expected = [("taf1", name), ("taf2", email), ("taf3", "Your Message\r\n"), ("taf4", friend),
+            ("taf5", friend_email), ("taf6", site + "/zel-free-mayan-animal-sign")]
+if pairs != expected:
+    problems.append("query decodes to %r, expected %r" % (pairs, expected))
+if "@" in query or " " in query:
+    problems.append("values are not percent-encoded")
+if problems:
+    print("; ".join(problems))
+    sys.exit(1)
+EOF
+}
+
+# Where to click on the first link of the report: the middle of the first long run of the link
+# colour (its underline), a few pixels up into the letters.
+find_link_point() {
+    local png=$1
+    convert "$png" -crop 511x409+2+32 +repage txt:- 2>/dev/null |
+        awk -F'[,: ]+' '/#0000FF/ {
+                y = $2; x = $1
+                if (!(y in n)) { n[y] = 0; lo[y] = x; hi[y] = x }
+                n[y]++
+                if (x < lo[y]) lo[y] = x
+                if (x > hi[y]) hi[y] = x
+            }
+            END {
+                best = -1
+                for (y in n) if (n[y] >= 40 && (best < 0 || y + 0 < best)) best = y + 0
+                if (best < 0) exit 1
+                print 2 + int((lo[best] + hi[best]) / 2), 32 + best - 4
+            }'
+}
+
+# --- set-up ----------------------------------------------------------------------------------
+
+for tool in Xvfb xdotool xwininfo xprop import convert "$python"; do
+    command -v "$tool" >/dev/null || { echo "FAIL: $tool is not installed"; exit 1; }
+done
+[[ -x $exe ]] || { echo "FAIL: no program at $exe"; exit 1; }
+
+mkdir -p "$shots" || { echo "FAIL: cannot create $shots"; exit 1; }
+rm -f "$shots"/*.png
+
+tmp=$(mktemp -d "${TMPDIR:-/tmp}/zel-e2e.XXXXXX") || { echo "FAIL: mktemp"; exit 1; }
+export HOME=$tmp/home
+export XDG_CONFIG_HOME=$HOME/.config
+export XDG_RUNTIME_DIR=$HOME/runtime
+mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$tmp/bin"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+cp "$here/stand-in-xdg-open" "$tmp/bin/xdg-open" && chmod 755 "$tmp/bin/xdg-open"
+export PATH=$tmp/bin:$PATH
+export ZEL_E2E_URL_LOG=$tmp/urls.log
+settings=$XDG_CONFIG_HOME/ZelFreeMayanAnimalSign.conf
+
+# The windows must be real X windows, and nothing of a desktop session may pick the file dialog
+# or the browser.
+unset QT_QPA_PLATFORM QT_QPA_PLATFORMTHEME QT_STYLE_OVERRIDE WAYLAND_DISPLAY XAUTHORITY \
+    XDG_CURRENT_DESKTOP XDG_SESSION_TYPE DESKTOP_SESSION KDE_FULL_SESSION \
+    GNOME_DESKTOP_SESSION_ID BROWSER SESSION_MANAGER DBUS_SESSION_BUS_ADDRESS
+export LC_ALL=C.UTF-8
+
+# Xvfb picks a free display number itself and writes it once it accepts clients.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -s 0 3>"$tmp/display" 2>"$tmp/xvfb.err" &
+xvfb=$!
+display_ready() { [[ -s $tmp/display ]] || { ended "$xvfb" && return 0; return 1; }; }
+wait_until 20 display_ready || fail "Xvfb did not start"
+[[ -s $tmp/display ]] || fail "Xvfb ended: $(cat "$tmp/xvfb.err")"
+export DISPLAY=:$(tr -d '[:space:]' <"$tmp/display")
+ok "Xvfb on $DISPLAY, screenshots in $shots"
+
+# File dialogs open in the working folder: the new home keeps them small.
+cd "$HOME" || fail "cannot enter $HOME"
+
+# --- 1. first start --------------------------------------------------------------------------
+
+"$exe" 2>"$tmp/first.err" &
+app=$!
+wait_until 20 find_main || fail "the main window did not appear"
+main=$found
+shot "first-start"
+more_than_one_window() { (($(window_count "$app") > 1)); }
+if wait_until 2 more_than_one_window; then
+    fail "a first start showed another window besides the main window"
+fi
+[[ -s $settings ]] || fail "no settings were stored in $settings"
+ok "first start: main window $main, no question asked, settings stored"
+
+# --- 2. second instance ----------------------------------------------------------------------
+
+"$exe" 2>"$tmp/second.err" &
+second=$!
+find_box() { find_titled "$second" "$box_title"; }
+wait_until 20 find_box || fail "the second start showed no \"$box_title\" message box"
+box=$found
+shot "second-instance"
+(($(window_count "$second") == 1)) || fail "the second start showed more than its message box"
+focus "$box"
+keys Return
+other_window=""
+second_done() {
+    local id
+    for id in $(visible_windows "$second"); do
+        [[ $id == "$box" ]] || other_window=$id
+    done
+    ended "$second"
+}
+wait_until 10 second_done || fail "the second start did not end after OK"
+wait "$second"
+status=$?
+second=""
+[[ -z $other_window ]] || fail "the second start showed window $other_window after OK"
+((status == 0)) || fail "the second start ended with status $status"
+ended "$app" && fail "the first instance ended"
+is_visible "$main" || fail "the first instance's main window is gone"
+ok "second start: message box, ended with status 0 after OK, first one still running"
+
+# --- 3. find a sign with the keyboard --------------------------------------------------------
+
+focus "$main"
+type_text "$name"
+keys Tab m Tab "$day" Tab
+type_text "$year"
+keys Tab space
+result_instead_of_main() { ! is_visible "$main" && find_result; }
+wait_until 10 result_instead_of_main || fail "Find did not replace the main window by the result"
+result=$found
+shot "result"
+ok "Find: result window $result, main window closed"
+
+# --- 4. report and its link ------------------------------------------------------------------
+
+focus "$result"
+keys alt+p
+wait_until 10 find_report || fail "Print did not open the report window"
+report=$found
+# The link detection and layout settle right after showing; a steady picture is the sign.
+sleep 0.3
+shot "report"
+import -window "$report" "$tmp/report.png" || fail "cannot capture the report window"
+point=$(find_link_point "$tmp/report.png") || fail "no link in the link colour in the report"
+read -r link_x link_y <<<"$point"
+xdotool mousemove --window "$report" "$link_x" "$link_y" click 1
+wait_until 10 urls_at_least 1 || fail "clicking the report's link at $link_x,$link_y opened nothing"
+if wait_until 2 urls_at_least 2; then
+    fail "one click opened $(url_count) addresses: $(tr '\n' ' ' <"$ZEL_E2E_URL_LOG")"
+fi
+opened=$(sed -n 1p "$ZEL_E2E_URL_LOG")
+[[ $opened == "$site" ]] || fail "the report's link opened \"$opened\", not \"$site\""
+ok "report window $report; its link at $link_x,$link_y opened $opened once"
+
+# --- 5. save, back, open ---------------------------------------------------------------------
+
+save_reading() { # FILE
+    focus "$report"
+    keys alt+s
+    find_save() { find_titled "$app" "$save_title"; }
+    wait_until 10 find_save || fail "Save did not show the \"$save_title\" dialog"
+    local dialog=$found
+    shot "save-dialog"
+    focus "$dialog"
+    type_text "$1"
+    keys Return
+    saved() { [[ -s $1 ]] && ! is_visible "$dialog"; }
+    wait_until 10 saved "$1" || fail "the reading was not saved to $1"
+}
+
+close_report() {
+    close_window "$report" || fail "could not ask the report window to close"
+    report_closed() { ! is_visible "$report"; }
+    wait_until 10 report_closed || fail "the report window did not close from its close box"
+    is_visible "$result" || fail "closing the report closed the result window too"
+}
+
+saved_file=$HOME/ana.zod
+save_reading "$saved_file"
+problem=$(check_saved_reading "$saved_file") || fail "saved reading: $problem"
+ok "saved $saved_file: 4 CR LF lines that unscramble to $name, $month, $day, $year"
+
+close_report
+ok "the report closed from its close box; the result window stays"
+
+focus "$result"
+keys alt+b
+fresh_main() { ! is_visible "$result" && find_main && [[ $found != "$main" ]]; }
+wait_until 10 fresh_main || fail "Back did not bring a fresh main window"
+main=$found
+shot "back"
+ok "Back: fresh main window $main"
+
+focus "$main"
+keys alt+o
+find_open() { find_titled "$app" "$open_title"; }
+wait_until 10 find_open || fail "Alt+O did not show the \"$open_title\" dialog"
+open_dialog=$found
+shot "open-dialog"
+focus "$open_dialog"
+type_text "$saved_file"
+keys Return
+reopened() { ! is_visible "$open_dialog" && ! is_visible "$main" && find_result; }
+wait_until 10 reopened || fail "opening $saved_file did not show the result window"
+result=$found
+shot "reopened"
+ok "Open: result window $result for the saved reading"
+
+# The report of the reopened reading is saved again: the same bytes mean the name and the whole
+# date came back from the file, not the fresh window's defaults.
+focus "$result"
+keys alt+p
+wait_until 10 find_report || fail "Print did not open the report of the reopened reading"
+report=$found
+again_file=$HOME/ana-again.zod
+save_reading "$again_file"
+cmp -s "$saved_file" "$again_file" ||
+    fail "the reopened reading differs: $(od -c "$again_file" | head -3)"
+close_report
+ok "the reopened reading saves to the same bytes (name and date restored)"
+
+# --- 6. exit appeal and referral -------------------------------------------------------------
+
+focus "$result"
+keys alt+x
+appeal_instead_of_result() { ! is_visible "$result" && find_appeal; }
+wait_until 10 appeal_instead_of_result || fail "Exit did not replace the result by the appeal window"
+appeal=$found
+xprop -id "$appeal" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE ||
+    fail "the appeal window does not ask to stay on top: $(xprop -id "$appeal" _NET_WM_STATE)"
+shot "appeal"
+ok "Exit: appeal window $appeal, kept on top"
+
+focus "$appeal"
+# The boxes' middles, from the window's top left corner.
+fill_box() { # X Y TEXT
+    xdotool mousemove --window "$appeal" "$1" "$2" click 1
+    type_text "$3"
+}
+fill_box 126 249 "$name"
+fill_box 360 249 "$your_email"
+fill_box 126 273 "$friend_name"
+fill_box 360 273 "$friend_email"
+shot "referral-form"
+before=$(url_count)
+keys alt+n
+wait_until 10 urls_at_least $((before + 1)) || fail "Refer A Friend Now opened nothing"
+if wait_until 2 urls_at_least $((before + 2)); then
+    fail "Refer A Friend Now opened more than one address"
+fi
+referral=$(sed -n "$((before + 1))p" "$ZEL_E2E_URL_LOG")
+problem=$(check_referral "$referral") || fail "referral address $referral: $problem"
+ok "referral opened once: $referral"
+
+shot "before-exit"
+focus "$appeal"
+keys alt+x
+wait_until 10 ended "$app" || fail "Exit on the appeal window did not end the program"
+wait "$app"
+status=$?
+app=""
+((status == 0)) || fail "the program ended with status $status"
+root=$(xwininfo -root | awk '/Window id:/ { print $4 }')
+left=$(xdotool search --onlyvisible --name '' 2>/dev/null | while read -r id; do
+    (($(printf '%d' "$id") == $(printf '%d' "$root"))) || echo "$id"
+done | wc -l)
+((left == 0)) || fail "$left windows are left on the screen"
+shot "ended"
+ok "the appeal window's Exit ended the program with status 0, no window left"
+
+echo "ok: all steps passed"
