@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/setup.sh ci xvfb xauth xdotool x11-utils imagemagick poppler-utils clang \
-    libclang-rt-dev desktop-file-utils appstream dpkg-dev file
+    libclang-rt-dev desktop-file-utils appstream dpkg-dev file python3
 
 export QT_QPA_PLATFORM=offscreen
 ctest --preset ci

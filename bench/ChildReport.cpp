@@ -35,6 +35,13 @@ void printStamp(const char *label)
     std::printf("stamp %s %lld\n", label, static_cast<long long>(monotonicNs()));
 }
 
+void printCpuTime()
+{
+    timespec used {};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &used);
+    std::printf("cpu %lld\n", static_cast<long long>(used.tv_sec) * 1000000000 + used.tv_nsec);
+}
+
 void printWindowSize(int width, int height)
 {
     std::printf("window %dx%d\n", width, height);

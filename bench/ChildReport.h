@@ -11,6 +11,9 @@ qint64 monotonicNs();
 void printStamp(const char *label);
 // "window <width>x<height>"
 void printWindowSize(int width, int height);
+// "cpu <ns>": processor time of the whole process so far, which a busy machine disturbs less
+// than the wall clock.
+void printCpuTime();
 // "memory <VmHWM kB> <RssAnon kB> <RssFile kB>", read from /proc/self/status.
 void printMemory();
 

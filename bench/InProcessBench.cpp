@@ -39,7 +39,7 @@ public:
     }
 
 private:
-    PaintMarker marker {[](const QWidget *) { return false; }};
+    PaintMarker marker;
 };
 
 // Lets every pending event, and every window closed with delete-on-close, go before the next step.
@@ -83,7 +83,8 @@ void runCycle(PaintTimer &timer, InProcessRuns &runs, int cycle)
     settle();
     report->close();
     settle();
-    runs.backMs << timer.time<frmMain>([] { frmMayanAnimalMoonSignResult::loaded()->cmdBack_Click(); });
+    runs.backMs << timer.time<frmMain>(
+            [] { frmMayanAnimalMoonSignResult::loaded()->cmdBack_Click(); });
     settle();
 }
 

@@ -29,7 +29,7 @@ bool PaintMarker::eventFilter(QObject *watched, QEvent *event)
     if (seen || event->type() != QEvent::Paint || !watched->isWidgetType())
         return false;
     const auto *widget = static_cast<QWidget *>(watched);
-    if (!isTarget(widget->window()))
+    if (!isTarget || !isTarget(widget->window()))
         return false;
     seen = true;
     QMetaObject::invokeMethod(

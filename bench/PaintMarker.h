@@ -14,7 +14,8 @@ class PaintMarker : public QObject
 public:
     using WindowTest = std::function<bool(const QWidget *window)>;
 
-    explicit PaintMarker(WindowTest isTarget, std::function<void()> onPainted = {});
+    // An empty test watches no window until rearm() names one.
+    explicit PaintMarker(WindowTest isTarget = {}, std::function<void()> onPainted = {});
     ~PaintMarker() override;
 
     // Forgets the last paint so that the next one is reported again.

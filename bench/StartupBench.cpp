@@ -4,9 +4,12 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
+
+#include <array>
+#include <utility>
 
 namespace {
 
@@ -17,18 +20,25 @@ QString benchProgram(const char *name)
     return QDir(QCoreApplication::applicationDirPath()).filePath(QString::fromLatin1(name));
 }
 
+// A desktop session keeps its runtime folder in memory (/run/user/<uid>); /dev/shm is the
+// nearest stand-in, so that the lock file costs what it costs there.
+QString runtimeTemplate()
+{
+    const QFileInfo shm(QStringLiteral("/dev/shm"));
+    const QString parent = shm.isDir() && shm.isWritable() ? shm.filePath() : QDir::tempPath();
+    return parent + QStringLiteral("/zelbench-runtime-XXXXXX");
+}
+
 // A first start each time: no lock of an earlier run, no stored reminder date, no caches.
-QProcessEnvironment freshEnvironment(const QString &root)
+QProcessEnvironment freshEnvironment(const QString &home, const QString &runtime)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char *folder : {"config", "cache", "runtime"})
-        QDir(root).mkpath(QString::fromLatin1(folder));
-    environment.insert(QStringLiteral("HOME"), root);
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), root + QStringLiteral("/config"));
-    environment.insert(QStringLiteral("XDG_CACHE_HOME"), root + QStringLiteral("/cache"));
-    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), root + QStringLiteral("/runtime"));
-    QFile::setPermissions(root + QStringLiteral("/runtime"),
-                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QDir(home).mkpath(QStringLiteral("config"));
+    QDir(home).mkpath(QStringLiteral("cache"));
+    environment.insert(QStringLiteral("HOME"), home);
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/config"));
+    environment.insert(QStringLiteral("XDG_CACHE_HOME"), home + QStringLiteral("/cache"));
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
     return environment;
 }
 
@@ -46,30 +56,37 @@ void readStamp(ChildRun &run, const QList<QByteArray> &fields, qint64 launchedNs
         run.paintedMs = ms;
 }
 
+void readLine(ChildRun &run, const QList<QByteArray> &fields, qint64 launchedNs)
+{
+    const QByteArray &kind = fields.first();
+    if (kind == "stamp") {
+        readStamp(run, fields, launchedNs);
+    } else if (kind == "cpu") {
+        run.cpuMs = double(fields.value(1).toLongLong()) / 1e6;
+    } else if (kind == "window") {
+        const QList<QByteArray> size = fields.value(1).split('x');
+        run.window = QSize(size.value(0).toInt(), size.value(1).toInt());
+    } else if (kind == "memory") {
+        run.peakKb = fields.value(1).toLongLong();
+        run.rssAnonKb = fields.value(2).toLongLong();
+        run.rssFileKb = fields.value(3).toLongLong();
+    }
+}
+
 void readReport(ChildRun &run, const QByteArray &output, qint64 launchedNs)
 {
-    for (const QByteArray &line : output.split('\n')) {
-        const QList<QByteArray> fields = line.split(' ');
-        if (fields.first() == "stamp") {
-            readStamp(run, fields, launchedNs);
-        } else if (fields.first() == "window") {
-            const QList<QByteArray> size = fields.value(1).split('x');
-            run.window = QSize(size.value(0).toInt(), size.value(1).toInt());
-        } else if (fields.first() == "memory") {
-            run.peakKb = fields.value(1).toLongLong();
-            run.rssAnonKb = fields.value(2).toLongLong();
-            run.rssFileKb = fields.value(3).toLongLong();
-        }
-    }
+    for (const QByteArray &line : output.split('\n'))
+        readLine(run, line.split(' '), launchedNs);
     run.ok = run.paintedMs > 0 && run.peakKb > 0;
 }
 
 ChildRun launch(const QString &program, const QStringList &arguments)
 {
     ChildRun run;
-    QTemporaryDir root;
+    const QTemporaryDir home;
+    const QTemporaryDir runtime(runtimeTemplate());
     QProcess child;
-    child.setProcessEnvironment(freshEnvironment(root.path()));
+    child.setProcessEnvironment(freshEnvironment(home.path(), runtime.path()));
     child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     const qint64 launchedNs = ChildReport::monotonicNs();
     child.start(program, arguments);
@@ -83,29 +100,58 @@ ChildRun launch(const QString &program, const QStringList &arguments)
     return run;
 }
 
-QStringList bareArguments(const QSize &window)
+enum class Child { Program, Bare, BareWithText };
+
+// The unrecorded first start fills the page cache and tells the size the bare window must take.
+class Launcher
 {
-    return {QStringLiteral("%1x%2").arg(window.width()).arg(window.height())};
-}
+public:
+    Launcher()
+        : probe(benchProgram("zel_startupprobe"))
+        , bare(benchProgram("zel_barewindow"))
+        , window(launch(probe, {}).window)
+    {
+        start(Child::Bare);
+        start(Child::BareWithText);
+    }
+
+    ChildRun start(Child child) const
+    {
+        const QString size = QStringLiteral("%1x%2").arg(window.width()).arg(window.height());
+        switch (child) {
+        case Child::Program:
+            return launch(probe, {});
+        case Child::Bare:
+            return launch(bare, {size});
+        case Child::BareWithText:
+            return launch(bare, {size, QStringLiteral("text")});
+        }
+        return {};
+    }
+
+private:
+    QString probe;
+    QString bare;
+    QSize window;
+};
 
 } // namespace
 
 StartupRuns runStartupBench(int runs)
 {
-    const QString probe = benchProgram("zel_startupprobe");
-    const QString bare = benchProgram("zel_barewindow");
-    // The unrecorded start fills the page cache and tells the size the bare window must take.
-    const QSize window = launch(probe, {}).window;
-    launch(bare, bareArguments(window));
+    const Launcher launcher;
     StartupRuns result;
-    for (int i = 0; i < runs; ++i) {
-        // Alternating, with the order swapped every other round, so that neither program
-        // always follows the other.
-        if (i % 2 == 0)
-            result.program << launch(probe, {});
-        result.bare << launch(bare, bareArguments(window));
-        if (i % 2 == 1)
-            result.program << launch(probe, {});
+    const std::array<std::pair<Child, QList<ChildRun> *>, 3> children = {{
+            {Child::Program, &result.program},
+            {Child::Bare, &result.bare},
+            {Child::BareWithText, &result.bareText},
+    }};
+    // The order turns every round, so that no program always follows the same other one.
+    for (int round = 0; round < runs; ++round) {
+        for (int i = 0; i < 3; ++i) {
+            const auto &[child, list] = children.at((round + i) % 3);
+            list->append(launcher.start(child));
+        }
     }
     return result;
 }

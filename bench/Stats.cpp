@@ -25,7 +25,7 @@ Summary summarize(const QList<double> &samples)
     summary.first = samples.first();
     const qsizetype middle = sorted.size() / 2;
     summary.median = sorted.size() % 2 ? sorted.at(middle)
-                                        : (sorted.at(middle - 1) + sorted.at(middle)) / 2;
+                                       : (sorted.at(middle - 1) + sorted.at(middle)) / 2;
     summary.p90 = percentile(sorted, 0.9);
     return summary;
 }

@@ -1,10 +1,12 @@
 // The floor for start-up: a Qt Widgets program that shows one empty window, of the size given
-// as "<width>x<height>", and ends once it has been painted. It reports exactly what the start-up
-// probe reports, the same way.
+// as "<width>x<height>", and ends once it has been painted. With "text" as second argument the
+// window also shows one line of text in the default font: the floor for any window with words.
+// It reports exactly what the start-up probe reports, the same way.
 #include "bench/ChildReport.h"
 #include "bench/PaintMarker.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QWidget>
 
 #include <cstdio>
@@ -18,6 +20,16 @@ QSize sizeArgument(const QStringList &arguments)
     return size.isValid() && !size.isEmpty() ? size : QSize(479, 273);
 }
 
+void reportPainted(const QWidget &window)
+{
+    ChildReport::printStamp("painted");
+    ChildReport::printCpuTime();
+    ChildReport::printWindowSize(window.width(), window.height());
+    ChildReport::printMemory();
+    std::fflush(stdout);
+    QCoreApplication::exit(0);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -26,16 +38,14 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     ChildReport::printStamp("application");
 
+    const QStringList arguments = QCoreApplication::arguments();
     QWidget window;
-    window.setFixedSize(sizeArgument(QCoreApplication::arguments()));
+    window.setFixedSize(sizeArgument(arguments));
     window.setWindowTitle(QStringLiteral("Bare window"));
-    PaintMarker marker([&window](const QWidget *painted) { return painted == &window; }, [&window] {
-        ChildReport::printStamp("painted");
-        ChildReport::printWindowSize(window.width(), window.height());
-        ChildReport::printMemory();
-        std::fflush(stdout);
-        QCoreApplication::exit(0);
-    });
+    if (arguments.value(2) == QLatin1String("text"))
+        new QLabel(QStringLiteral("Find My Mayan Animal Sign"), &window);
+    PaintMarker marker([&window](const QWidget *painted) { return painted == &window; },
+                       [&window] { reportPainted(window); });
     window.show();
     ChildReport::printStamp("shown");
     return app.exec();

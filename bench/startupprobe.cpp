@@ -25,6 +25,7 @@ bool displayAvailable()
 void reportPainted()
 {
     ChildReport::printStamp("painted");
+    ChildReport::printCpuTime();
     for (QWidget *window : QApplication::topLevelWidgets()) {
         if (qobject_cast<frmMain *>(window) && window->isVisible())
             ChildReport::printWindowSize(window->width(), window->height());

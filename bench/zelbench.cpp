@@ -73,8 +73,10 @@ int main(int argc, char **argv)
     const Options options = parseOptions(app);
 
     constexpr int microBatches = 5;
+    const QByteArray loadBefore = Report::loadAverage();
     const StartupRuns startup = runStartupBench(options.startupRuns);
-    Report::printHeader(options.startupRuns, options.cycles, options.calls);
+    const int cycles = options.startupOnly ? 0 : options.cycles;
+    Report::printHeader({options.startupRuns, cycles, options.calls, loadBefore});
     Report::printStartup(startup);
     if (!options.startupOnly) {
         Report::printInProcess(runInProcessBench(options.cycles, options.cycles * 4));

@@ -8,12 +8,14 @@ namespace {
 constexpr int hotSpotX = 10;
 constexpr int hotSpotY = 1;
 
-QCursor handCursor(const QString &resource)
-{
-    return QCursor(QPixmap(resource), hotSpotX, hotSpotY);
-}
-
 } // namespace
+
+QCursor LinkLabel::handCursor(Pointer pointer)
+{
+    const QString picture = pointer == MonochromeHand ? QStringLiteral(":/cursors/hand-mono.png")
+                                                      : QStringLiteral(":/cursors/hand-16.png");
+    return QCursor(QPixmap(picture), hotSpotX, hotSpotY);
+}
 
 LinkLabel::LinkLabel(QWidget *parent)
     : QLabel(parent)
@@ -24,17 +26,10 @@ LinkLabel::LinkLabel(QWidget *parent)
 void LinkLabel::setPointer(Pointer pointer)
 {
     currentPointer = pointer;
-    switch (pointer) {
-    case MonochromeHand:
-        setCursor(handCursor(QStringLiteral(":/cursors/hand-mono.png")));
-        break;
-    case ColourHand:
-        setCursor(handCursor(QStringLiteral(":/cursors/hand-16.png")));
-        break;
-    case Arrow:
+    if (pointer == Arrow)
         unsetCursor();
-        break;
-    }
+    else
+        setCursor(handCursor(pointer));
 }
 
 void LinkLabel::mousePressEvent(QMouseEvent *event)

@@ -18,6 +18,9 @@ public:
     Pointer pointer() const { return currentPointer; }
     void setPointer(Pointer pointer);
 
+    // The pointing hand of the given picture, for other controls that act as links.
+    static QCursor handCursor(Pointer pointer);
+
 signals:
     void clicked();
 

@@ -16,16 +16,12 @@
 #include <algorithm>
 #include <cmath>
 
-
 namespace {
 
 constexpr QSize clientSize(741, 315);
 constexpr QSize iconSize(32, 32);
 constexpr int appealCount = 4;
 constexpr int blank = 32;
-// Where the fingertip of the hand picture lies.
-constexpr int handHotSpotX = 10;
-constexpr int handHotSpotY = 1;
 
 // The draw is made in single precision, so a value just below 1 can round up to the end of the
 // range; the clamp keeps such a draw on the last appeal.
@@ -63,8 +59,7 @@ frmNagScreen2::frmNagScreen2(QWidget *parent)
     ui->Picture1->setPixmap(WindowLook::applicationIcon().pixmap(iconSize));
     ui->Check1->setText(QStringLiteral("Click Here To Visit ") + modHelp::siteAddress()
                         + QStringLiteral(" Now"));
-    ui->Check1->setCursor(
-            QCursor(QPixmap(QStringLiteral(":/cursors/hand-16.png")), handHotSpotX, handHotSpotY));
+    ui->Check1->setCursor(LinkLabel::handCursor(LinkLabel::ColourHand));
     ui->Label3->setText(ProgramTexts::catalogueText());
     // The initial message carries a line break, so the first visit to the box keeps it.
     ui->txtMessage->setPlainText(QStringLiteral("Your Message\n"));

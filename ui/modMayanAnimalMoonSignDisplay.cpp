@@ -35,6 +35,8 @@ void DisplayMoonSign(const QString &mayanName)
     for (int i = 0; i < 4; ++i)
         window->setResultCaption(i, captions[i]);
     window->setAnimalPicture(animalPicture(sign.pictureNumber()));
+    window->findChild<QLabel *>(QStringLiteral("imgAnimalPics"))
+            ->setAccessibleName(sign.animalName);
 }
 
 } // namespace modMayanAnimalMoonSign

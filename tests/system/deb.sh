@@ -2,9 +2,9 @@
 # Builds the Debian package from a built tree, away from the tree itself, and checks it the way a
 # user's machine would meet it: the control fields, dependencies this system can satisfy, the
 # files inside, and the unpacked program starting on its own (system Qt only, a fresh home) and
-# staying up with its main window.
+# staying up, headless and with its main window shown on a virtual X display.
 #
-# Usage: tests/system/deb.sh BUILD_DIR
+# Usage: tests/system/deb.sh BUILD_DIR      (needs dpkg-dev, xvfb and xdotool)
 set -euo pipefail
 
 if [[ $# -ne 1 || ! -f $1/CPackConfig.cmake ]]; then
@@ -32,11 +32,13 @@ version=$(sed -n 's/^CMAKE_PROJECT_VERSION:[A-Z]*=//p' "$build/CMakeCache.txt")
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/zel-deb.XXXXXX")
 pid=
+xvfb_pid=
 cleanup() {
-    if [[ -n $pid ]] && kill -0 "$pid" 2>/dev/null; then
-        kill "$pid" 2>/dev/null || true
-        wait "$pid" 2>/dev/null || true
-    fi
+    local process
+    for process in $pid $xvfb_pid; do
+        kill "$process" 2>/dev/null || true
+        wait "$process" 2>/dev/null || true
+    done
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -130,45 +132,105 @@ if readelf -d "$program" | grep -E 'R(UN)?PATH' >&2; then
 fi
 
 # --- the unpacked program starts ---
-if [[ -x $program ]]; then
-    home=$work/home
+# Each run gets a fresh home, so it is a first start, and a clean environment, so no inherited Qt
+# or library variable can help it along. Extra variables come as arguments.
+run_program() {
+    local home=$1
+    shift
     mkdir -p "$home/.config" "$home/.cache" "$home/.local/share" "$home/runtime"
     chmod 700 "$home/runtime"
-    settings=$home/.config/$exe.conf
-    lock=$home/runtime/$exe.lock
-    # A clean environment: no inherited Qt or library variables may help it along.
-    env -i PATH=/usr/bin:/bin LANG=C.UTF-8 QT_QPA_PLATFORM=offscreen \
+    env -i PATH=/usr/bin:/bin LANG=C.UTF-8 \
         HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_CACHE_HOME="$home/.cache" \
-        XDG_DATA_HOME="$home/.local/share" XDG_RUNTIME_DIR="$home/runtime" \
-        "$program" >"$work/run.log" 2>&1 &
+        XDG_DATA_HOME="$home/.local/share" XDG_RUNTIME_DIR="$home/runtime" "$@" \
+        "$program" >"$home/run.log" 2>&1 &
     pid=$!
-    # The settings file is written on a first start just before the main window is shown; the
-    # lock is held for as long as the program runs.
+}
+
+# Waits until COMMAND succeeds while the program still runs; fails after startup_seconds.
+wait_for() {
+    local tenths
     for ((tenths = 0; tenths < startup_seconds * 10; tenths++)); do
-        [[ -s $settings ]] && break
-        kill -0 "$pid" 2>/dev/null || break
+        "$@" && return 0
+        kill -0 "$pid" 2>/dev/null || return 1
         sleep 0.1
     done
-    if [[ ! -s $settings ]]; then
-        fail "no settings file $settings after ${startup_seconds} s"
+    return 1
+}
+
+# Fails unless the program is still running after a pause long enough for a crash to show.
+stays_up() {
+    sleep 3
+    if kill -0 "$pid" 2>/dev/null; then
+        return 0
+    fi
+    local status=0
+    wait "$pid" || status=$?
+    pid=
+    fail "$1: the program ended (status $status) instead of staying up"
+    return 1
+}
+
+stop_program() {
+    if [[ -n $pid ]]; then
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+        pid=
+    fi
+}
+
+show_output() {
+    if ((failures > $1)) && [[ -s $2/run.log ]]; then
+        echo "--- program output ($3) ---" >&2
+        cat "$2/run.log" >&2
+    fi
+}
+
+if [[ -x $program ]]; then
+    # Without any display: Qt's offscreen platform. The settings file is written on a first
+    # start just before the main window is shown, and the single-instance lock is held for as
+    # long as the program runs.
+    before=$failures
+    home=$work/offscreen
+    settings=$home/.config/$exe.conf
+    run_program "$home" QT_QPA_PLATFORM=offscreen
+    if ! wait_for test -s "$settings"; then
+        fail "offscreen: no settings file $settings within ${startup_seconds} s"
+    elif stays_up offscreen; then
+        grep -q '^\[Settings\]' "$settings" || fail "offscreen: the settings file has no [Settings] section"
+        [[ -e $home/runtime/$exe.lock ]] || fail "offscreen: no single-instance lock while the program runs"
+        echo "offscreen: up after its first start; settings file written, lock held"
+    fi
+    stop_program
+    show_output "$before" "$home" offscreen
+
+    # On a virtual X display through the platform plugins the package depends on: the main
+    # window, known by its title, must be mapped and visible.
+    before=$failures
+    home=$work/x11
+    mkdir -p "$home"
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+    xvfb_pid=$!
+    for ((tenths = 0; tenths < 100 && ! -s $work/display; tenths++)); do
+        sleep 0.1
+    done
+    if [[ ! -s $work/display ]]; then
+        cat "$work/xvfb.log" >&2
+        fail "Xvfb did not start"
     else
-        # Showing the window comes after the settings file; a crash there shows within this wait.
-        sleep 3
-        if ! kill -0 "$pid" 2>/dev/null; then
-            status=0
-            wait "$pid" || status=$?
-            pid=
-            fail "the program ended (status $status) instead of staying up with its main window"
-        else
-            grep -q '^\[Settings\]' "$settings" || fail "the settings file has no [Settings] section"
-            [[ -e $lock ]] || fail "no single-instance lock $lock while the program runs"
-            echo "the packaged program is up (pid $pid); settings file written, lock held"
+        display=:$(head -n 1 "$work/display")
+        title="^Zel Mayan Animal Sign v${version//./\\.}\$"
+        main_window_visible() {
+            DISPLAY=$display xdotool search --onlyvisible --name "$title" >/dev/null 2>&1
+        }
+        run_program "$home" DISPLAY="$display"
+        if ! wait_for main_window_visible; then
+            fail "X11: no visible window titled '$title' within ${startup_seconds} s"
+        elif stays_up X11; then
+            echo "X11: main window '$(DISPLAY=$display xdotool search --onlyvisible --name "$title" getwindowname)' is visible"
         fi
+        stop_program
     fi
-    if ((failures)) && [[ -s $work/run.log ]]; then
-        echo "--- program output ---" >&2
-        cat "$work/run.log" >&2
-    fi
+    show_output "$before" "$home" X11
 fi
 
 if ((failures)); then

@@ -48,9 +48,9 @@ ok() { echo "ok: $*"; }
 dump_stderr() {
     local f
     for f in "$tmp"/*.err; do
-        [[ -s $f ]] || continue
-        echo "---- $(basename "$f") ----"
-        cat "$f"
+        [[ -e $f ]] || continue
+        echo "---- $(basename "$f" .err) stderr ----"
+        if [[ -s $f ]]; then cat "$f"; else echo "(empty)"; fi
     done
 }
 
@@ -205,6 +205,29 @@ x.XCloseDisplay(display)
 EOF
 }
 
+# A picture of a window as it looks active and without the pointer over it, so that two pictures
+# of the same content compare equal.
+capture_window() { # WINDOW FILE
+    xdotool mousemove 0 0
+    focus "$1"
+    steady_capture "$1" "$2"
+}
+
+# A window's picture once two captures in a row agree: repainting has finished.
+steady_capture() { # WINDOW FILE
+    local previous=$tmp/previous-capture.png
+    rm -f "$previous"
+    same_twice() {
+        import -window "$1" "$2" 2>/dev/null || return 1
+        if [[ -f $previous ]] && [[ $(compare -metric AE "$previous" "$2" null: 2>&1) == 0 ]]; then
+            return 0
+        fi
+        cp "$2" "$previous"
+        return 1
+    }
+    wait_until 10 same_twice "$1" "$2" || fail "window $1 did not settle to a steady picture"
+}
+
 url_count() {
     if [[ -f $ZEL_E2E_URL_LOG ]]; then
         wc -l <"$ZEL_E2E_URL_LOG"
@@ -317,7 +340,8 @@ xvfb=$!
 display_ready() { [[ -s $tmp/display ]] || { ended "$xvfb" && return 0; return 1; }; }
 wait_until 20 display_ready || fail "Xvfb did not start"
 [[ -s $tmp/display ]] || fail "Xvfb ended: $(cat "$tmp/xvfb.err")"
-export DISPLAY=:$(tr -d '[:space:]' <"$tmp/display")
+DISPLAY=:$(tr -d '[:space:]' <"$tmp/display")
+export DISPLAY
 ok "Xvfb on $DISPLAY, screenshots in $shots"
 
 # File dialogs open in the working folder: the new home keeps them small.
@@ -377,6 +401,7 @@ result_instead_of_main() { ! is_visible "$main" && find_result; }
 wait_until 10 result_instead_of_main || fail "Find did not replace the main window by the result"
 result=$found
 shot "result"
+capture_window "$result" "$tmp/result-found.png"
 ok "Find: result window $result, main window closed"
 
 # --- 4. report and its link ------------------------------------------------------------------
@@ -385,10 +410,8 @@ focus "$result"
 keys alt+p
 wait_until 10 find_report || fail "Print did not open the report window"
 report=$found
-# The link detection and layout settle right after showing; a steady picture is the sign.
-sleep 0.3
+steady_capture "$report" "$tmp/report.png"
 shot "report"
-import -window "$report" "$tmp/report.png" || fail "cannot capture the report window"
 point=$(find_link_point "$tmp/report.png") || fail "no link in the link colour in the report"
 read -r link_x link_y <<<"$point"
 xdotool mousemove --window "$report" "$link_x" "$link_y" click 1
@@ -452,7 +475,10 @@ reopened() { ! is_visible "$open_dialog" && ! is_visible "$main" && find_result;
 wait_until 10 reopened || fail "opening $saved_file did not show the result window"
 result=$found
 shot "reopened"
-ok "Open: result window $result for the saved reading"
+capture_window "$result" "$tmp/result-reopened.png"
+differing=$(compare -metric AE "$tmp/result-found.png" "$tmp/result-reopened.png" null: 2>&1)
+[[ $differing == 0 ]] || fail "the reopened reading looks different from the one found ($differing pixels differ)"
+ok "Open: result window $result shows the same reading as the one found"
 
 # The report of the reopened reading is saved again: the same bytes mean the name and the whole
 # date came back from the file, not the fresh window's defaults.

@@ -1,0 +1,338 @@
+#include "tests/common/TestRegistry.h"
+
+#include "report/frmSave.h"
+#include "sign/modMayanAnimalMoonSign.h"
+#include "tests/common/ScriptedDesktop.h"
+#include "tests/common/WindowHelpers.h"
+#include "ui/frmAbout.h"
+#include "ui/frmMain.h"
+#include "ui/frmMayanAnimalMoonSignResult.h"
+#include "ui/frmNagScreen2.h"
+#include "ui/modMayanAnimalMoonSignDisplay.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QStyleOptionGroupBox>
+#include <QtTest>
+
+#include <climits>
+
+using namespace modMayanAnimalMoonSign;
+
+namespace {
+
+// Where a text sits in its widget, and the room the widget gives it.
+struct TextRoom
+{
+    QRect needed;
+    QRect available;
+};
+
+// The text block is measured first, then placed as the label aligns it: a wrapped block measured
+// in an unbounded box would otherwise be centred far below the label.
+TextRoom labelRoom(const QLabel *label)
+{
+    const int margin = label->margin();
+    const QRect room = label->contentsRect().adjusted(margin, margin, -margin, -margin);
+    const QFontMetrics metrics = label->fontMetrics();
+    const QSize size = label->wordWrap()
+            ? metrics.boundingRect(QRect(0, 0, room.width(), INT_MAX),
+                                   Qt::TextWordWrap
+                                           | (label->alignment() & Qt::AlignHorizontal_Mask),
+                                   label->text())
+                      .size()
+            : metrics.size(0, label->text());
+    return {QStyle::alignedRect(label->layoutDirection(), label->alignment(), size, room), room};
+}
+
+TextRoom buttonRoom(const QAbstractButton *button)
+{
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    const bool isCheckBox = qobject_cast<const QCheckBox *>(button);
+    const QStyle::SubElement contents
+            = isCheckBox ? QStyle::SE_CheckBoxContents : QStyle::SE_PushButtonContents;
+    const QRect room = button->style()->subElementRect(contents, &option, button);
+    const QRect needed = button->fontMetrics().boundingRect(
+            room, Qt::AlignCenter | Qt::TextShowMnemonic, button->text());
+    return {needed, room};
+}
+
+// The title sits on the frame; the style places it, and the box itself is its room.
+TextRoom groupBoxRoom(const QGroupBox *box)
+{
+    QStyleOptionGroupBox option;
+    option.initFrom(box);
+    option.text = box->title();
+    option.textAlignment = box->alignment();
+    option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+    const QRect label = box->style()->subControlRect(QStyle::CC_GroupBox, &option,
+                                                     QStyle::SC_GroupBoxLabel, box);
+    const QRect needed(label.topLeft(),
+                       box->fontMetrics().size(Qt::TextShowMnemonic, box->title()));
+    return {needed, box->rect()};
+}
+
+QString shownText(const QWidget *widget)
+{
+    if (auto *label = qobject_cast<const QLabel *>(widget))
+        return label->text();
+    if (auto *button = qobject_cast<const QAbstractButton *>(widget))
+        return button->text();
+    if (auto *box = qobject_cast<const QGroupBox *>(widget))
+        return box->title();
+    return {};
+}
+
+TextRoom textRoom(const QWidget *widget)
+{
+    if (auto *label = qobject_cast<const QLabel *>(widget))
+        return labelRoom(label);
+    if (auto *button = qobject_cast<const QAbstractButton *>(widget))
+        return buttonRoom(button);
+    return groupBoxRoom(qobject_cast<const QGroupBox *>(widget));
+}
+
+// The part of a widget its parents leave on screen, in the widget's own coordinates.
+QRect unclipped(const QWidget *widget)
+{
+    QRect area = widget->rect();
+    QPoint offset;
+    for (const QWidget *w = widget; !w->isWindow(); w = w->parentWidget()) {
+        offset += w->pos();
+        area &= w->parentWidget()->rect().translated(-offset);
+    }
+    return area;
+}
+
+// Empty when the whole text shows; otherwise what it needs against what it gets.
+QString textMisfit(const QWidget *widget)
+{
+    const TextRoom room = textRoom(widget);
+    const QRect available = room.available & unclipped(widget);
+    if (available.contains(room.needed))
+        return {};
+    return QStringLiteral("%1 \"%2\": needs %3x%4 at (%5,%6), has %7x%8 at (%9,%10)")
+            .arg(widget->objectName(), shownText(widget).left(40))
+            .arg(room.needed.width())
+            .arg(room.needed.height())
+            .arg(room.needed.x())
+            .arg(room.needed.y())
+            .arg(available.width())
+            .arg(available.height())
+            .arg(available.x())
+            .arg(available.y());
+}
+
+bool textFits(const QWidget *widget)
+{
+    return textMisfit(widget).isEmpty();
+}
+
+QList<QWidget *> widgetsShowingText(QWidget *window)
+{
+    QList<QWidget *> shown;
+    for (QWidget *widget : window->findChildren<QWidget *>()) {
+        const bool kind = qobject_cast<QLabel *>(widget) || qobject_cast<QAbstractButton *>(widget)
+                || qobject_cast<QGroupBox *>(widget);
+        if (kind && widget->isVisibleTo(window) && !shownText(widget).isEmpty())
+            shown << widget;
+    }
+    return shown;
+}
+
+QWidget *makeWithText(const QString &kind, QWidget *parent)
+{
+    const QString text = QStringLiteral("Know your Mayan Animal Sign Personality now");
+    if (kind == QLatin1String("button"))
+        return new QPushButton(text, parent);
+    if (kind == QLatin1String("check box"))
+        return new QCheckBox(text, parent);
+    if (kind == QLatin1String("group box"))
+        return new QGroupBox(text, parent);
+    auto *label = new QLabel(text, parent);
+    label->setWordWrap(kind == QLatin1String("wrapped label"));
+    return label;
+}
+
+BirthInputType birthInput()
+{
+    BirthInputType input;
+    input.strName = QStringLiteral("Ana");
+    input.strMonth = QStringLiteral("March");
+    input.intDate = 7;
+    input.intYear = 1990;
+    return input;
+}
+
+SignRecord filledSign(int index)
+{
+    FillSignTables();
+    return signRecord(index);
+}
+
+QStringList captionsOf(const SignRecord &sign)
+{
+    return {sign.mayanName, sign.animalName, sign.crystal, sign.interpretation};
+}
+
+// variant: the sign shown in the result and report windows, the appeal drawn by the exit window.
+QWidget *openWindow(const QString &which, int variant, ScriptedDesktop &desktop)
+{
+    QWidget *window = nullptr;
+    if (which == QLatin1String("main")) {
+        window = frmMain::showFresh();
+    } else if (which == QLatin1String("result")) {
+        DisplayMoonSign(filledSign(variant).mayanName);
+        frmMayanAnimalMoonSignResult::showLoaded();
+        window = frmMayanAnimalMoonSignResult::loaded();
+    } else {
+        // The exit window draws one of its four appeals from the next random number.
+        desktop.randomAnswers = {(variant + 0.5) / 4};
+        if (which == QLatin1String("report"))
+            window = new frmSave(birthInput(), captionsOf(filledSign(variant)));
+        else if (which == QLatin1String("about"))
+            window = new frmAbout;
+        else
+            window = new frmNagScreen2;
+        window->show();
+    }
+    return window;
+}
+
+} // namespace
+
+// The windows place their controls at fixed positions; at a higher scale the text must still fit
+// the boxes drawn for it, with no text cut off and no blurred picture.
+class TestScaling : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup();
+    void measureSeesCutText_data();
+    void measureSeesCutText();
+    void everyTextFits_data();
+    void everyTextFits();
+    void picturesKeepEveryPixel_data();
+    void picturesKeepEveryPixel();
+};
+
+void TestScaling::cleanup()
+{
+    closeAllWindows();
+}
+
+void TestScaling::measureSeesCutText_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QRect>("roomy");
+    QTest::addColumn<QRect>("cut");
+    const QRect roomy(0, 0, 400, 100);
+    QTest::newRow("label too narrow") << QStringLiteral("label") << roomy << QRect(0, 0, 100, 100);
+    QTest::newRow("label past the window")
+            << QStringLiteral("label") << roomy << QRect(300, 0, 400, 100);
+    QTest::newRow("wrapped label too low")
+            << QStringLiteral("wrapped label") << roomy << QRect(0, 0, 100, 20);
+    QTest::newRow("button") << QStringLiteral("button") << roomy << QRect(0, 0, 100, 100);
+    QTest::newRow("check box") << QStringLiteral("check box") << roomy << QRect(0, 0, 100, 100);
+    QTest::newRow("group box") << QStringLiteral("group box") << roomy << QRect(0, 0, 100, 100);
+}
+
+void TestScaling::measureSeesCutText()
+{
+    QFETCH(QString, kind);
+    QFETCH(QRect, roomy);
+    QFETCH(QRect, cut);
+    QWidget window;
+    window.resize(500, 200);
+    QWidget *widget = makeWithText(kind, &window);
+    widget->setGeometry(roomy);
+    window.show();
+    QVERIFY2(textFits(widget), qPrintable(textMisfit(widget)));
+    widget->setGeometry(cut);
+    QVERIFY(!textFits(widget));
+}
+
+void TestScaling::everyTextFits_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<int>("variant");
+    QTest::newRow("main") << QStringLiteral("main") << 0;
+    QTest::newRow("about") << QStringLiteral("about") << 0;
+    for (int sign = 0; sign < SignCount; ++sign) {
+        const QByteArray name = filledSign(sign).mayanName.toUtf8();
+        QTest::addRow("result %s", name.constData()) << QStringLiteral("result") << sign;
+        QTest::addRow("report %s", name.constData()) << QStringLiteral("report") << sign;
+    }
+    for (int appeal = 0; appeal < 4; ++appeal)
+        QTest::addRow("exit appeal %d", appeal) << QStringLiteral("exit appeal") << appeal;
+}
+
+void TestScaling::everyTextFits()
+{
+    QFETCH(QString, window);
+    QFETCH(int, variant);
+    ScriptedDesktop desktop;
+    QWidget *shown = openWindow(window, variant, desktop);
+    QVERIFY(QTest::qWaitForWindowExposed(shown));
+    if (auto *appeal = qobject_cast<frmNagScreen2 *>(shown))
+        QCOMPARE(appeal->supportIndex(), variant);
+    // The Open button lies below the client area on purpose: only its access key reaches it.
+    const QStringList outOfSight {QStringLiteral("cmdOpen")};
+    QStringList misfits;
+    int checked = 0;
+    for (QWidget *widget : widgetsShowingText(shown)) {
+        if (outOfSight.contains(widget->objectName()))
+            continue;
+        ++checked;
+        if (!textFits(widget))
+            misfits << textMisfit(widget);
+    }
+    QVERIFY(checked > 0);
+    QVERIFY2(misfits.isEmpty(), qPrintable(misfits.join(QLatin1String("; "))));
+}
+
+void TestScaling::picturesKeepEveryPixel_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<int>("variant");
+    QTest::addColumn<QString>("file");
+    const int jaguar = LookupMayanName(QStringLiteral("Jaguar")).value();
+    QTest::newRow("main") << QStringLiteral("main") << 0 << QStringLiteral("main");
+    QTest::newRow("result") << QStringLiteral("result") << jaguar << QStringLiteral("result");
+    QTest::newRow("report") << QStringLiteral("report") << jaguar << QStringLiteral("report");
+    QTest::newRow("about") << QStringLiteral("about") << 0 << QStringLiteral("about");
+    QTest::newRow("exit appeal") << QStringLiteral("exit appeal") << 0
+                                 << QStringLiteral("exit-appeal");
+}
+
+void TestScaling::picturesKeepEveryPixel()
+{
+    QFETCH(QString, window);
+    QFETCH(int, variant);
+    QFETCH(QString, file);
+    ScriptedDesktop desktop;
+    QWidget *shown = openWindow(window, variant, desktop);
+    QVERIFY(QTest::qWaitForWindowExposed(shown));
+    const QPixmap picture = shown->grab();
+    const qreal ratio = shown->devicePixelRatioF();
+    QCOMPARE(picture.devicePixelRatio(), ratio);
+    QCOMPARE(picture.size(), (QSizeF(shown->size()) * ratio).toSize());
+    const QString folder = qEnvironmentVariable("ZEL_SCREENSHOT_DIR");
+    if (folder.isEmpty() || ratio <= 1)
+        return;
+    const QString name = QStringLiteral("%1-%2.png").arg(file).arg(qRound(ratio * 100));
+    QDir().mkpath(folder);
+    QVERIFY(picture.toImage().save(QDir(folder).filePath(name)));
+}
+
+ZEL_REGISTER_TEST(TestScaling)
+#include "tst_scaling.moc"
