@@ -75,15 +75,47 @@ QString signForDay(const MonthRule &rule, int day)
     return QString::fromLatin1(day >= rule.thresholdDay ? rule.from : rule.before);
 }
 
+// The four columns as they are filled, built once: refilling then shares their text.
+struct SignColumns
+{
+    QString mayanNames[SignCount];
+    QString animalNames[SignCount];
+    QString crystals[SignCount];
+    QString interpretations[SignCount];
+};
+
+const SignColumns &signColumns()
+{
+    static const SignColumns columns = [] {
+        SignColumns built;
+        for (int i = 0; i < SignCount; ++i) {
+            built.mayanNames[i] = QString::fromLatin1(signRows[i].mayanName);
+            built.animalNames[i] = QString::fromLatin1(signRows[i].animalName);
+            built.crystals[i] = QString::fromLatin1(signRows[i].crystal);
+            built.interpretations[i] = interpretationText(i);
+        }
+        return built;
+    }();
+    return columns;
+}
+
+// A slot that already shares the value's text holds it; writing it again would change nothing.
+void fillSlot(QString &slot, const QString &value)
+{
+    if (!slot.isSharedWith(value))
+        slot = value;
+}
+
 } // namespace
 
 void FillSignTables()
 {
+    const SignColumns &columns = signColumns();
     for (int i = 0; i < SignCount; ++i) {
-        strMayanNames[i] = QString::fromLatin1(signRows[i].mayanName);
-        strAnimalNames[i] = QString::fromLatin1(signRows[i].animalName);
-        strCrystals[i] = QString::fromLatin1(signRows[i].crystal);
-        strInterpretations[i] = interpretationText(i);
+        fillSlot(strMayanNames[i], columns.mayanNames[i]);
+        fillSlot(strAnimalNames[i], columns.animalNames[i]);
+        fillSlot(strCrystals[i], columns.crystals[i]);
+        fillSlot(strInterpretations[i], columns.interpretations[i]);
     }
 }
 

@@ -12,9 +12,13 @@ constexpr int hotSpotY = 1;
 
 QCursor LinkLabel::handCursor(Pointer pointer)
 {
-    const QString picture = pointer == MonochromeHand ? QStringLiteral(":/cursors/hand-mono.png")
-                                                      : QStringLiteral(":/cursors/hand-16.png");
-    return QCursor(QPixmap(picture), hotSpotX, hotSpotY);
+    // Every window shows the same two pictures: read each once. They are kept for the life of
+    // the process, since a pixmap must not outlive the application object.
+    static const QCursor *monochrome
+            = new QCursor(QPixmap(QStringLiteral(":/cursors/hand-mono.png")), hotSpotX, hotSpotY);
+    static const QCursor *colour
+            = new QCursor(QPixmap(QStringLiteral(":/cursors/hand-16.png")), hotSpotX, hotSpotY);
+    return pointer == MonochromeHand ? *monochrome : *colour;
 }
 
 LinkLabel::LinkLabel(QWidget *parent)

@@ -33,11 +33,24 @@ version=$(sed -n 's/^CMAKE_PROJECT_VERSION:[A-Z]*=//p' "$build/CMakeCache.txt")
 work=$(mktemp -d "${TMPDIR:-/tmp}/zel-deb.XXXXXX")
 pid=
 xvfb_pid=
+# An X server that is told to stop while it is still starting forgets it, so a polite request is
+# followed by a forced one.
+terminate() {
+    local tenths
+    kill "$1" 2>/dev/null || return 0
+    for ((tenths = 0; tenths < 50; tenths++)); do
+        kill -0 "$1" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -KILL "$1" 2>/dev/null || true
+    wait "$1" 2>/dev/null || true
+}
 cleanup() {
+    trap - EXIT
+    set +e
     local process
     for process in $pid $xvfb_pid; do
-        kill "$process" 2>/dev/null || true
-        wait "$process" 2>/dev/null || true
+        terminate "$process"
     done
     rm -rf "$work"
 }
@@ -172,8 +185,7 @@ stays_up() {
 
 stop_program() {
     if [[ -n $pid ]]; then
-        kill "$pid" 2>/dev/null || true
-        wait "$pid" 2>/dev/null || true
+        terminate "$pid"
         pid=
     fi
 }
@@ -208,9 +220,10 @@ if [[ -x $program ]]; then
     before=$failures
     home=$work/x11
     mkdir -p "$home"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
     xvfb_pid=$!
-    for ((tenths = 0; tenths < 100 && ! -s $work/display; tenths++)); do
+    for ((tenths = 0; tenths < 100; tenths++)); do
+        [[ -s $work/display ]] && break
         sleep 0.1
     done
     if [[ ! -s $work/display ]]; then
