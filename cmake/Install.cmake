@@ -41,11 +41,12 @@ set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
 set(CPACK_PACKAGE_VENDOR "Velmora Softwares")
 set(CPACK_PACKAGE_CONTACT "Velmora Softwares <support@velmora.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "find your Mayan animal moon sign from your birth date")
+# Kept under 80 columns a line, as Debian's tools show it unwrapped.
 set(CPACK_PACKAGE_DESCRIPTION
-    "Zel Mayan Animal Sign tells you which of the thirteen Mayan animal moon signs is yours from
-your name and birth date: the sign's Mayan name, its animal with a picture, its crystal and what
-it says about your character. The reading can be printed or saved to a file and opened again
-later.")
+    "Zel Mayan Animal Sign tells you which of the thirteen Mayan animal moon
+signs is yours from your name and birth date: the sign's Mayan name, its
+animal with a picture, its crystal and what it says about your character.
+The reading can be printed or saved to a file and opened again later.")
 set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
 # The package is rebuilt from the build tree whenever it is needed; debug symbols would only
 # multiply its size.

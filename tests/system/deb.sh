@@ -102,7 +102,8 @@ while IFS= read -r dependency; do
             relation=${BASH_REMATCH[4]}
             wanted=${BASH_REMATCH[5]}
             depended[$name]=1
-            installed=$(dpkg-query -W -f '${Status} ${Version}\n' "$name" 2>/dev/null | sed -n 's/^install ok installed //p' | head -n 1)
+            installed=$(dpkg-query -W -f '${Status} ${Version}\n' "$name" 2>/dev/null |
+                sed -n 's/^install ok installed //p' | head -n 1 || true)
             if [[ -n $installed ]]; then
                 case $relation in
                     '') satisfied=yes ;;

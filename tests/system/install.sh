@@ -55,7 +55,8 @@ diff <(printf '%s\n' "${expected[@]}" | sort) <(cd "$prefix" && find . -type f -
 
 program=$prefix/bin/$exe
 [[ -f $program && -x $program ]] || fail "$program is not an executable file"
-file -b "$program" | grep -q '^ELF .* executable' || fail "$program is not an ELF executable: $(file -b "$program")"
+kind=$(file -b "$program")
+[[ $kind == ELF*executable* ]] || fail "$program is not an ELF executable: $kind"
 
 for size in 32 48 64 256; do
     icon=$prefix/share/icons/hicolor/${size}x${size}/apps/$id.png
