@@ -361,7 +361,7 @@ void LinkDetector::collectChanges(const QTextBlock &block, QList<FormatChange> &
 
 bool LinkDetector::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched != viewport || !watchedBox)
+    if (watched != viewport || watchedBox.isNull())
         return false;
     switch (event->type()) {
     case QEvent::MouseButtonPress: {

@@ -39,6 +39,7 @@ void TestScrambler::roundTrip_data()
     QTest::newRow("emoji") << QStringLiteral("Kim 🐆🌙");
     QTest::newRow("digits") << QStringLiteral("2050");
     QTest::newRow("punctuation") << QStringLiteral("O'Brien & \"Co\" = 100%");
+    QTest::newRow("leading byte-order mark") << QStringLiteral("\uFEFFAna");
 }
 
 void TestScrambler::roundTrip()
