@@ -1,23 +1,10 @@
 #include "app/Appearance.h"
+#include "app/Display.h"
 #include "app/Startup.h"
 
 #include <QApplication>
-#include <QGuiApplication>
 
 #include <cstdio>
-
-namespace {
-
-// Without any display Qt would stop with its plugin error; say what to do instead.
-bool displayAvailable()
-{
-    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        return true;
-    return !qEnvironmentVariableIsEmpty("DISPLAY")
-            || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
-}
-
-} // namespace
 
 int main(int argc, char **argv)
 {

@@ -1,8 +1,10 @@
 #include "bench/ChildReport.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QFile>
 #include <QList>
+#include <QWidget>
 
 #include <cstdio>
 #include <ctime>
@@ -55,6 +57,16 @@ void printMemory()
     const QList<QByteArray> lines = status.readAll().split('\n');
     std::printf("memory %lld %lld %lld\n", statusField(lines, "VmHWM"),
                 statusField(lines, "RssAnon"), statusField(lines, "RssFile"));
+}
+
+void reportPaintedAndExit(const QWidget &window)
+{
+    printStamp("painted");
+    printCpuTime();
+    printWindowSize(window.width(), window.height());
+    printMemory();
+    std::fflush(stdout);
+    QCoreApplication::exit(0);
 }
 
 } // namespace ChildReport

@@ -2,6 +2,8 @@
 
 #include <QtGlobal>
 
+class QWidget;
+
 // What a launched start-up child tells the benchmark on its standard output, one line per fact.
 // Times are CLOCK_MONOTONIC nanoseconds, so the launcher can subtract its own launch time.
 namespace ChildReport {
@@ -16,5 +18,7 @@ void printWindowSize(int width, int height);
 void printCpuTime();
 // "memory <VmHWM kB> <RssAnon kB> <RssFile kB>", read from /proc/self/status.
 void printMemory();
+// All of the above for a window just painted, then the event loop ends.
+void reportPaintedAndExit(const QWidget &window);
 
 } // namespace ChildReport

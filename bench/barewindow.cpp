@@ -9,8 +9,6 @@
 #include <QLabel>
 #include <QWidget>
 
-#include <cstdio>
-
 namespace {
 
 QSize sizeArgument(const QStringList &arguments)
@@ -18,16 +16,6 @@ QSize sizeArgument(const QStringList &arguments)
     const QStringList parts = arguments.value(1).split(QLatin1Char('x'));
     const QSize size(parts.value(0).toInt(), parts.value(1).toInt());
     return size.isValid() && !size.isEmpty() ? size : QSize(479, 273);
-}
-
-void reportPainted(const QWidget &window)
-{
-    ChildReport::printStamp("painted");
-    ChildReport::printCpuTime();
-    ChildReport::printWindowSize(window.width(), window.height());
-    ChildReport::printMemory();
-    std::fflush(stdout);
-    QCoreApplication::exit(0);
 }
 
 } // namespace
@@ -45,7 +33,7 @@ int main(int argc, char **argv)
     if (arguments.value(2) == QLatin1String("text"))
         new QLabel(QStringLiteral("Find My Mayan Animal Sign"), &window);
     PaintMarker marker([&window](const QWidget *painted) { return painted == &window; },
-                       [&window] { reportPainted(window); });
+                       [&window] { ChildReport::reportPaintedAndExit(window); });
     window.show();
     ChildReport::printStamp("shown");
     return app.exec();

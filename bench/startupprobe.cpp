@@ -2,6 +2,7 @@
 // entered, QApplication made, Startup::run() returned, and the main window painted and flushed.
 // Ends right after the paint, printing its peak memory.
 #include "app/Appearance.h"
+#include "app/Display.h"
 #include "app/Startup.h"
 #include "bench/ChildReport.h"
 #include "bench/PaintMarker.h"
@@ -9,30 +10,14 @@
 
 #include <QApplication>
 
-#include <cstdio>
-
 namespace {
-
-// The same check main() makes before it touches Qt.
-bool displayAvailable()
-{
-    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        return true;
-    return !qEnvironmentVariableIsEmpty("DISPLAY")
-            || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
-}
 
 void reportPainted()
 {
-    ChildReport::printStamp("painted");
-    ChildReport::printCpuTime();
     for (QWidget *window : QApplication::topLevelWidgets()) {
         if (qobject_cast<frmMain *>(window) && window->isVisible())
-            ChildReport::printWindowSize(window->width(), window->height());
+            ChildReport::reportPaintedAndExit(*window);
     }
-    ChildReport::printMemory();
-    std::fflush(stdout);
-    QCoreApplication::exit(0);
 }
 
 } // namespace

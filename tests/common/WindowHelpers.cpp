@@ -2,6 +2,13 @@
 
 #include "app/UnloadAllForms.h"
 
+#include "report/frmSave.h"
+#include "ui/frmAbout.h"
+#include "ui/frmMain.h"
+#include "ui/frmMayanAnimalMoonSignResult.h"
+#include "ui/frmNagScreen2.h"
+#include "ui/modMayanAnimalMoonSignDisplay.h"
+
 #include <QApplication>
 #include <QPointer>
 
@@ -27,4 +34,44 @@ QList<QWidget *> visibleWindows()
             windows.append(widget);
     }
     return windows;
+}
+
+using namespace modMayanAnimalMoonSign;
+
+SignRecord signNamed(const QString &mayanName)
+{
+    return signRecord(LookupMayanName(mayanName).value());
+}
+
+SignRecord filledSign(int index)
+{
+    FillSignTables();
+    return signRecord(index);
+}
+
+QStringList captionsOf(const SignRecord &sign)
+{
+    return {sign.mayanName, sign.animalName, sign.crystal, sign.interpretation};
+}
+
+QWidget *openProgramWindow(const QString &which, int signIndex)
+{
+    if (which == QLatin1String("main"))
+        return frmMain::showFresh();
+    if (which == QLatin1String("result")) {
+        DisplayMoonSign(filledSign(signIndex).mayanName);
+        frmMayanAnimalMoonSignResult::showLoaded();
+        return frmMayanAnimalMoonSignResult::loaded();
+    }
+    QWidget *window = nullptr;
+    if (which == QLatin1String("report")) {
+        const BirthInputType ana {QStringLiteral("Ana"), 7, QStringLiteral("March"), 1990};
+        window = new frmSave(ana, captionsOf(filledSign(signIndex)));
+    } else if (which == QLatin1String("about")) {
+        window = new frmAbout;
+    } else {
+        window = new frmNagScreen2;
+    }
+    window->show();
+    return window;
 }

@@ -1,6 +1,8 @@
 #include "tests/common/ScriptedDesktop.h"
 #include "tests/common/TestRegistry.h"
 
+#include "tests/common/ReportHelpers.h"
+
 #include "report/LinkDetector.h"
 #include "report/modRTB.h"
 
@@ -64,21 +66,9 @@ struct ReportWindow
         return at;
     }
 
-    // A point in the middle of the character at position, in viewport coordinates.
-    QPoint pointAt(int position) const
-    {
-        QTextCursor cursor(box->document());
-        cursor.setPosition(position);
-        const QRect before = box->cursorRect(cursor);
-        cursor.setPosition(position + 1);
-        const QRect after = box->cursorRect(cursor);
-        const int right = after.y() == before.y() ? after.x() : before.x() + 4;
-        return QPoint((before.x() + right) / 2, before.center().y());
-    }
-
     QPoint pointInside(const QString &text, int offset = 3) const
     {
-        return pointAt(positionOf(text) + offset);
+        return characterCentre(box, positionOf(text) + offset);
     }
 };
 
@@ -771,12 +761,12 @@ void TestLinkDetection::eventsStillReachTheBox()
 
     // A press on plain text moves the text cursor there.
     const int plain = window.positionOf("Generated") + 3;
-    QTest::mouseClick(window.viewport(), Qt::LeftButton, {}, window.pointAt(plain));
+    QTest::mouseClick(window.viewport(), Qt::LeftButton, {}, characterCentre(window.box, plain));
     QVERIFY(std::abs(window.box->textCursor().position() - plain) <= 1);
 
     // A press on the link opens it and still moves the text cursor.
     const int onLink = window.positionOf("velmora") + 3;
-    QTest::mouseClick(window.viewport(), Qt::LeftButton, {}, window.pointAt(onLink));
+    QTest::mouseClick(window.viewport(), Qt::LeftButton, {}, characterCentre(window.box, onLink));
     QCOMPARE(desktop.openedUrls.size(), 1);
     QVERIFY(std::abs(window.box->textCursor().position() - onLink) <= 1);
     QCOMPARE(counter.presses, 2);
@@ -786,15 +776,16 @@ void TestLinkDetection::eventsStillReachTheBox()
     PressCounter laterCounter;
     window.viewport()->installEventFilter(&laterCounter);
     window.enable();
-    QTest::mouseClick(window.viewport(), Qt::LeftButton, {}, window.pointAt(onLink));
+    QTest::mouseClick(window.viewport(), Qt::LeftButton, {}, characterCentre(window.box, onLink));
     QCOMPARE(laterCounter.presses, 1);
     QCOMPARE(desktop.openedUrls.size(), 2);
 
     // Dragging from the link still selects.
-    QTest::mousePress(window.viewport(), Qt::LeftButton, {}, window.pointAt(onLink));
-    QTest::mouseMove(window.viewport(), window.pointAt(window.positionOf("Generated")));
+    QTest::mousePress(window.viewport(), Qt::LeftButton, {}, characterCentre(window.box, onLink));
+    QTest::mouseMove(window.viewport(),
+                     characterCentre(window.box, window.positionOf("Generated")));
     QTest::mouseRelease(window.viewport(), Qt::LeftButton, {},
-                        window.pointAt(window.positionOf("Generated")));
+                        characterCentre(window.box, window.positionOf("Generated")));
     QVERIFY(window.box->textCursor().hasSelection());
 }
 

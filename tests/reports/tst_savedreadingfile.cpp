@@ -1,5 +1,7 @@
 #include "tests/common/TestRegistry.h"
 
+#include "tests/common/ReportHelpers.h"
+
 #include "app/modHelp.h"
 #include "report/SavedReadingFile.h"
 
@@ -21,16 +23,6 @@ using namespace SavedReadingFile;
 Q_DECLARE_METATYPE(BirthInputType)
 
 namespace {
-
-BirthInputType reading(const QString &name, const QString &month, int day, int year)
-{
-    BirthInputType input;
-    input.strName = name;
-    input.strMonth = month;
-    input.intDate = qint16(day);
-    input.intYear = qint16(year);
-    return input;
-}
 
 QByteArray scrambledLine(const QString &text)
 {

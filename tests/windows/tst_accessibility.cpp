@@ -1,14 +1,10 @@
 #include "tests/common/TestRegistry.h"
 
-#include "report/frmSave.h"
 #include "sign/modMayanAnimalMoonSign.h"
 #include "tests/common/ScriptedDesktop.h"
 #include "tests/common/WindowHelpers.h"
 #include "ui/LinkLabel.h"
-#include "ui/frmAbout.h"
-#include "ui/frmMain.h"
 #include "ui/frmMayanAnimalMoonSignResult.h"
-#include "ui/frmNagScreen2.h"
 #include "ui/modMayanAnimalMoonSignDisplay.h"
 
 #include <QAccessible>
@@ -18,45 +14,9 @@ using namespace modMayanAnimalMoonSign;
 
 namespace {
 
-SignRecord signNamed(const QString &mayanName)
-{
-    return signRecord(LookupMayanName(mayanName).value());
-}
-
-QStringList captionsOf(const SignRecord &sign)
-{
-    return {sign.mayanName, sign.animalName, sign.crystal, sign.interpretation};
-}
-
-BirthInputType birthInput()
-{
-    BirthInputType input;
-    input.strName = QStringLiteral("Ana");
-    input.strMonth = QStringLiteral("March");
-    input.intDate = 7;
-    input.intYear = 1990;
-    return input;
-}
-
 QWidget *openWindow(const QString &which)
 {
-    QWidget *window = nullptr;
-    if (which == QLatin1String("main")) {
-        window = frmMain::showFresh();
-    } else if (which == QLatin1String("result")) {
-        DisplayMoonSign(QStringLiteral("Jaguar"));
-        frmMayanAnimalMoonSignResult::showLoaded();
-        window = frmMayanAnimalMoonSignResult::loaded();
-    } else {
-        if (which == QLatin1String("report"))
-            window = new frmSave(birthInput(), captionsOf(signNamed(QStringLiteral("Jaguar"))));
-        else if (which == QLatin1String("about"))
-            window = new frmAbout;
-        else
-            window = new frmNagScreen2;
-        window->show();
-    }
-    return window;
+    return openProgramWindow(which, signNamed(QStringLiteral("Jaguar")).index);
 }
 
 QAccessibleInterface *accessibleOf(QWidget *window, const QString &name)

@@ -1,14 +1,9 @@
 #include "tests/common/TestRegistry.h"
 
-#include "report/frmSave.h"
 #include "sign/modMayanAnimalMoonSign.h"
 #include "tests/common/ScriptedDesktop.h"
 #include "tests/common/WindowHelpers.h"
-#include "ui/frmAbout.h"
-#include "ui/frmMain.h"
-#include "ui/frmMayanAnimalMoonSignResult.h"
 #include "ui/frmNagScreen2.h"
-#include "ui/modMayanAnimalMoonSignDisplay.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -162,49 +157,12 @@ QWidget *makeWithText(const QString &kind, QWidget *parent)
     return label;
 }
 
-BirthInputType birthInput()
-{
-    BirthInputType input;
-    input.strName = QStringLiteral("Ana");
-    input.strMonth = QStringLiteral("March");
-    input.intDate = 7;
-    input.intYear = 1990;
-    return input;
-}
-
-SignRecord filledSign(int index)
-{
-    FillSignTables();
-    return signRecord(index);
-}
-
-QStringList captionsOf(const SignRecord &sign)
-{
-    return {sign.mayanName, sign.animalName, sign.crystal, sign.interpretation};
-}
-
 // variant: the sign shown in the result and report windows, the appeal drawn by the exit window.
 QWidget *openWindow(const QString &which, int variant, ScriptedDesktop &desktop)
 {
-    QWidget *window = nullptr;
-    if (which == QLatin1String("main")) {
-        window = frmMain::showFresh();
-    } else if (which == QLatin1String("result")) {
-        DisplayMoonSign(filledSign(variant).mayanName);
-        frmMayanAnimalMoonSignResult::showLoaded();
-        window = frmMayanAnimalMoonSignResult::loaded();
-    } else {
-        // The exit window draws one of its four appeals from the next random number.
-        desktop.randomAnswers = {(variant + 0.5) / 4};
-        if (which == QLatin1String("report"))
-            window = new frmSave(birthInput(), captionsOf(filledSign(variant)));
-        else if (which == QLatin1String("about"))
-            window = new frmAbout;
-        else
-            window = new frmNagScreen2;
-        window->show();
-    }
-    return window;
+    // The exit window draws one of its four appeals from the next random number.
+    desktop.randomAnswers = {(variant + 0.5) / 4};
+    return openProgramWindow(which, variant);
 }
 
 } // namespace

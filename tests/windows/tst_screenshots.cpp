@@ -1,13 +1,7 @@
 #include "tests/common/TestRegistry.h"
 
-#include "report/frmSave.h"
-#include "sign/modMayanAnimalMoonSign.h"
 #include "tests/common/ScriptedDesktop.h"
 #include "tests/common/WindowHelpers.h"
-#include "ui/frmAbout.h"
-#include "ui/frmMain.h"
-#include "ui/frmMayanAnimalMoonSignResult.h"
-#include "ui/modMayanAnimalMoonSignDisplay.h"
 
 #include <QDir>
 #include <QtTest>
@@ -19,74 +13,37 @@ class TestScreenshots : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
     void cleanup();
-    void mainWindow();
-    void resultWindow();
-    void aboutWindow();
-    void reportWindow();
-
-private:
-    void checkAndKeep(QWidget *window, const QString &name);
-    QString folder;
+    void everyWindow_data();
+    void everyWindow();
 };
-
-void TestScreenshots::init()
-{
-    folder = qEnvironmentVariable("ZEL_SCREENSHOT_DIR");
-}
 
 void TestScreenshots::cleanup()
 {
     closeAllWindows();
 }
 
-void TestScreenshots::checkAndKeep(QWidget *window, const QString &name)
+void TestScreenshots::everyWindow_data()
 {
-    const QImage picture = window->grab().toImage();
+    QTest::addColumn<QString>("window");
+    for (const char *window : {"main", "result", "about", "report"})
+        QTest::newRow(window) << QString::fromLatin1(window);
+}
+
+void TestScreenshots::everyWindow()
+{
+    QFETCH(QString, window);
+    ScriptedDesktop desktop;
+    QWidget *shown = openProgramWindow(window, signNamed(QStringLiteral("Jaguar")).index);
+    QVERIFY(QTest::qWaitForWindowExposed(shown));
+    const QImage picture = shown->grab().toImage();
     QVERIFY(!picture.isNull());
+    QCOMPARE(picture.size(), shown->size() * shown->devicePixelRatio());
+    const QString folder = qEnvironmentVariable("ZEL_SCREENSHOT_DIR");
     if (!folder.isEmpty()) {
         QDir().mkpath(folder);
-        QVERIFY(picture.save(QDir(folder).filePath(name + QStringLiteral(".png"))));
+        QVERIFY(picture.save(QDir(folder).filePath(window + QStringLiteral(".png"))));
     }
-}
-
-void TestScreenshots::mainWindow()
-{
-    frmMain *window = frmMain::showFresh();
-    QVERIFY(QTest::qWaitForWindowExposed(window));
-    checkAndKeep(window, QStringLiteral("main"));
-}
-
-void TestScreenshots::resultWindow()
-{
-    modMayanAnimalMoonSign::DisplayMoonSign(QStringLiteral("Jaguar"));
-    frmMayanAnimalMoonSignResult::showLoaded();
-    frmMayanAnimalMoonSignResult *window = frmMayanAnimalMoonSignResult::loaded();
-    QVERIFY(QTest::qWaitForWindowExposed(window));
-    checkAndKeep(window, QStringLiteral("result"));
-}
-
-void TestScreenshots::aboutWindow()
-{
-    auto *about = new frmAbout;
-    about->show();
-    QVERIFY(QTest::qWaitForWindowExposed(about));
-    checkAndKeep(about, QStringLiteral("about"));
-}
-
-void TestScreenshots::reportWindow()
-{
-    using namespace modMayanAnimalMoonSign;
-    const std::optional<int> jaguar = LookupMayanName(QStringLiteral("Jaguar"));
-    QVERIFY(jaguar);
-    const SignRecord sign = signRecord(*jaguar);
-    auto *report
-            = new frmSave({QStringLiteral("Ana"), 7, QStringLiteral("March"), 1990},
-                          {sign.mayanName, sign.animalName, sign.crystal, sign.interpretation});
-    report->show();
-    QVERIFY(QTest::qWaitForWindowExposed(report));
-    checkAndKeep(report, QStringLiteral("report"));
 }
 
 ZEL_REGISTER_TEST(TestScreenshots)
