@@ -1,12 +1,12 @@
 #include "app/Startup.h"
 
-#include "app/AppInfo.h"
-#include "app/Desktop.h"
-#include "app/UnloadAllForms.h"
-#include "ui/LinkLabel.h"
+#include "base/AppInfo.h"
+#include "base/Desktop.h"
+#include "base/UnloadAllForms.h"
 #include "ui/frmMain.h"
 #include "web/CoBrand.h"
 #include "web/UpdateReminder.h"
+#include "widgets/LinkLabel.h"
 
 #include <exception>
 #include <functional>
@@ -45,8 +45,8 @@ bool Startup::refuseSecondInstance()
     if (instance.acquire())
         return false;
     desktop().showMessage({QStringLiteral("Application is already running"),
-                           QString::fromLatin1(AppInfo::applicationTitle), QMessageBox::Information,
-                           QMessageBox::Ok, QMessageBox::Ok});
+                           AppInfo::applicationTitle(), MessageIcon::Information, MessageButton::Ok,
+                           MessageButton::Ok});
     UnloadAllForms();
     return true;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/SingleInstance.h"
+#include "base/SingleInstance.h"
 
 // The program's start-up sequence. Each step runs under the continue-on-failure rule: a step that
 // fails is cut short silently and the next one runs.

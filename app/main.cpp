@@ -1,6 +1,6 @@
-#include "app/Appearance.h"
-#include "app/Display.h"
 #include "app/Startup.h"
+#include "base/Appearance.h"
+#include "base/Display.h"
 
 #include <QApplication>
 

@@ -10,10 +10,10 @@ BenchDesktop::~BenchDesktop()
     setDesktop(nullptr);
 }
 
-QMessageBox::StandardButton BenchDesktop::showMessage(const MessageRequest &)
+MessageButton BenchDesktop::showMessage(const MessageRequest &)
 {
     ++messageCount;
-    return QMessageBox::Ok;
+    return MessageButton::Ok;
 }
 
 QString BenchDesktop::askOpenPath(QWidget *, const FileRequest &)

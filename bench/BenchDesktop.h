@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Desktop.h"
+#include "base/Desktop.h"
 
 // A desktop that never opens a dialog or a browser, so that timed steps never wait on a person.
 // Installed for the lifetime of the object.
@@ -10,7 +10,7 @@ public:
     BenchDesktop();
     ~BenchDesktop() override;
 
-    QMessageBox::StandardButton showMessage(const MessageRequest &request) override;
+    MessageButton showMessage(const MessageRequest &request) override;
     QString askOpenPath(QWidget *parent, const FileRequest &request) override;
     QString askSavePath(QWidget *parent, const FileRequest &request) override;
     bool openUrl(const QUrl &url) override;

@@ -5,9 +5,9 @@
 #include "report/SavedReadingFile.h"
 #include "report/frmSave.h"
 #include "sign/modMayanAnimalMoonSign.h"
-#include "ui/WindowLook.h"
 #include "ui/frmMain.h"
 #include "ui/frmMayanAnimalMoonSignResult.h"
+#include "widgets/WindowLook.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,9 +1,9 @@
 // The program's own start-up, step for step as app/main.cpp runs it, with time stamps: main()
 // entered, QApplication made, Startup::run() returned, and the main window painted and flushed.
 // Ends right after the paint, printing its peak memory.
-#include "app/Appearance.h"
-#include "app/Display.h"
 #include "app/Startup.h"
+#include "base/Appearance.h"
+#include "base/Display.h"
 #include "bench/ChildReport.h"
 #include "bench/PaintMarker.h"
 #include "ui/frmMain.h"

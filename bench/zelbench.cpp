@@ -1,6 +1,6 @@
 // Times start-up against a bare Qt window, the main steps of a session, and the sign rule.
 // Built only with -DZEL_BUILD_BENCH=ON; see docs/BENCHMARKS.md.
-#include "app/Appearance.h"
+#include "base/Appearance.h"
 #include "bench/InProcessBench.h"
 #include "bench/MicroBench.h"
 #include "bench/Report.h"

@@ -1,6 +1,6 @@
 #include "report/SavedReadingFile.h"
 
-#include "app/modHelp.h"
+#include "base/modHelp.h"
 
 #include <QCoreApplication>
 #include <QDir>

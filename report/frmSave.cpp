@@ -1,12 +1,12 @@
 #include "report/frmSave.h"
 #include "ui_frmSave.h"
 
-#include "app/Desktop.h"
+#include "base/Desktop.h"
 #include "report/SavedReadingFile.h"
 #include "report/modRTB.h"
-#include "ui/PageLinks.h"
-#include "ui/WindowLook.h"
 #include "web/modHelpPages.h"
+#include "widgets/PageLinks.h"
+#include "widgets/WindowLook.h"
 
 #include <QClipboard>
 #include <QCloseEvent>

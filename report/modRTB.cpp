@@ -1,20 +1,21 @@
 #include "report/modRTB.h"
 
-#include "report/LinkDetector.h"
+#include "web/modHelpPages.h"
+#include "widgets/LinkDetector.h"
 
+#include <QPointer>
 #include <QTextEdit>
 #include <QWidget>
-
-#include <memory>
 
 namespace modRTB {
 
 namespace {
 
-// The layer serving the box, or none while idle.
-std::unique_ptr<LinkDetector> &servingDetector()
+bool serving = false;
+// The layer of the box being served; the box takes it along if it goes first.
+QPointer<LinkDetector> &servingDetector()
 {
-    static std::unique_ptr<LinkDetector> detector;
+    static QPointer<LinkDetector> detector;
     return detector;
 }
 
@@ -33,19 +34,23 @@ void EnableLinkDetection(QTextEdit *box, QWidget *form)
     DisableLinkDetection();
     if (!box)
         return;
-    servingDetector() = std::make_unique<LinkDetector>(box);
+    serving = true;
+    servingDetector() = new LinkDetector(box);
+    QObject::connect(servingDetector(), &LinkDetector::linkPressed, &modHelp::OpenWebPage);
 }
 
 void DisableLinkDetection()
 {
     // Moved out first, so that anything the layer's end sets off already sees the idle state.
-    std::unique_ptr<LinkDetector> detector = std::move(servingDetector());
-    detector.reset();
+    serving = false;
+    LinkDetector *detector = servingDetector();
+    servingDetector().clear();
+    delete detector;
 }
 
 bool isServingLinks()
 {
-    return servingDetector() != nullptr;
+    return serving;
 }
 
 } // namespace modRTB

@@ -6,7 +6,7 @@ class QWidget;
 // The report box's web links, as a rich edit control with automatic address recognition shows
 // them: every web address in the box's text is drawn as a link, and a press of the left mouse
 // button on one opens it in the browser (through modHelp::OpenWebPage). One box is served at a
-// time; the recognition itself lives in report/LinkDetector.h.
+// time; the recognition itself lives in widgets/LinkDetector.h.
 namespace modRTB {
 
 // Idle -> serving: marks the addresses already in the box, keeps marking them as the text changes

@@ -1,6 +1,6 @@
 #include "ui/ExitPath.h"
 
-#include "app/UnloadAllForms.h"
+#include "base/UnloadAllForms.h"
 #include "ui/frmNagScreen2.h"
 
 namespace ExitPath {

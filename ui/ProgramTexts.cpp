@@ -6,13 +6,6 @@
 
 namespace ProgramTexts {
 
-QString siteSlogan()
-{
-    const QString slogan = QStringLiteral("The most popular occult discussion board online. "
-                                          "Your best astrology resource! ");
-    return slogan + QStringLiteral("Visit ") + modHelp::siteAddress() + QStringLiteral(" Now");
-}
-
 QString aboutDescription()
 {
     const QString description = QStringLiteral(

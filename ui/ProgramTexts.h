@@ -2,12 +2,10 @@
 
 #include <QString>
 
-// The program's own wording around the maker's site: the slogan over the windows, the About
-// description, the exit window's appeals and the invitation to try the maker's other programs.
+// The program's own wording around the maker's site: the About description, the exit window's
+// appeals and the invitation to try the maker's other programs.
 namespace ProgramTexts {
 
-// The caption of the site link at the top of the windows; ends with the site address and " Now".
-QString siteSlogan();
 // The fixed description followed by a rights notice that names the site.
 QString aboutDescription();
 // One of the exit window's four appeals, n from 0 to 3; each names the site.

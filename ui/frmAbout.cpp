@@ -2,8 +2,8 @@
 #include "ui_frmAbout.h"
 
 #include "ui/ProgramTexts.h"
-#include "ui/WindowLook.h"
 #include "web/modHelpPages.h"
+#include "widgets/WindowLook.h"
 
 namespace {
 constexpr QSize clientSize(468, 195);

@@ -1,16 +1,16 @@
 #include "ui/frmMain.h"
 #include "ui_frmMain.h"
 
-#include "app/Blanks.h"
-#include "app/Desktop.h"
+#include "base/Blanks.h"
+#include "base/Desktop.h"
 #include "report/SavedReadingFile.h"
 #include "sign/modMayanAnimalMoonSign.h"
 #include "ui/ExitPath.h"
-#include "ui/PageLinks.h"
-#include "ui/WindowLook.h"
 #include "ui/frmAbout.h"
 #include "ui/frmMayanAnimalMoonSignResult.h"
 #include "ui/modMayanAnimalMoonSignDisplay.h"
+#include "widgets/PageLinks.h"
+#include "widgets/WindowLook.h"
 
 #include <QCloseEvent>
 

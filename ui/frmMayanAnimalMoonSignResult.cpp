@@ -4,11 +4,11 @@
 #include "report/frmSave.h"
 #include "sign/modMayanAnimalMoonSign.h"
 #include "ui/ExitPath.h"
-#include "ui/PageLinks.h"
-#include "ui/WindowLook.h"
 #include "ui/frmAbout.h"
 #include "ui/frmMain.h"
 #include "web/modHelpPages.h"
+#include "widgets/PageLinks.h"
+#include "widgets/WindowLook.h"
 
 #include <QCloseEvent>
 #include <QPointer>

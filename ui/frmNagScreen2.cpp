@@ -1,13 +1,13 @@
 #include "ui/frmNagScreen2.h"
 #include "ui_frmNagScreen2.h"
 
-#include "app/Blanks.h"
-#include "app/Desktop.h"
-#include "app/UnloadAllForms.h"
+#include "base/Blanks.h"
+#include "base/Desktop.h"
+#include "base/UnloadAllForms.h"
 #include "ui/ProgramTexts.h"
-#include "ui/WindowLook.h"
 #include "ui/modTellAFriend.h"
 #include "web/modHelpPages.h"
+#include "widgets/WindowLook.h"
 
 #include <QCloseEvent>
 #include <QFocusEvent>

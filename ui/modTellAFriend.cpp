@@ -1,6 +1,6 @@
 #include "ui/modTellAFriend.h"
 
-#include "app/Desktop.h"
+#include "base/Desktop.h"
 #include "web/modHelpPages.h"
 
 #include <QUrl>
@@ -49,14 +49,18 @@ QString missingFieldMessage(const Referral &referral)
 
 } // namespace
 
-QString referralUrl(const Referral &referral)
+QUrl referralUrl(const Referral &referral)
 {
     const QString site = modHelp::siteAddress();
-    return site + QStringLiteral("/zelvs-refer-a-friend.php")
-            + queryItem("?", "taf1", referral.name) + queryItem("&", "taf2", referral.email)
-            + queryItem("&", "taf3", referral.message) + queryItem("&", "taf4", referral.friendName)
-            + queryItem("&", "taf5", referral.friendEmail)
-            + queryItem("&", "taf6", site + QStringLiteral("/zel-free-mayan-animal-sign"));
+    // Built already percent-encoded, so strict parsing keeps it exactly as written.
+    return QUrl(
+            site + QStringLiteral("/zelvs-refer-a-friend.php")
+                    + queryItem("?", "taf1", referral.name) + queryItem("&", "taf2", referral.email)
+                    + queryItem("&", "taf3", referral.message)
+                    + queryItem("&", "taf4", referral.friendName)
+                    + queryItem("&", "taf5", referral.friendEmail)
+                    + queryItem("&", "taf6", site + QStringLiteral("/zel-free-mayan-animal-sign")),
+            QUrl::StrictMode);
 }
 
 void SubmitReferral(const Referral &referral)

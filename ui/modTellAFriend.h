@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QUrl>
 
 // The refer-a-friend form's checks and the hand-over of the referral to the maker's site.
 namespace modTellAFriend {
@@ -16,7 +17,7 @@ struct Referral
 };
 
 // The site's referral page with every field as a query value of its own.
-QString referralUrl(const Referral &referral);
+QUrl referralUrl(const Referral &referral);
 // Rejects a field left empty or at its prompt text; otherwise opens the referral page.
 void SubmitReferral(const Referral &referral);
 // The address checks of the submit button, then SubmitReferral. Returns true when the addresses

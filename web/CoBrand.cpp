@@ -1,6 +1,6 @@
 #include "web/CoBrand.h"
 
-#include "app/Desktop.h"
+#include "base/Desktop.h"
 
 #include <QWidget>
 

@@ -1,8 +1,8 @@
 #include "web/UpdateReminder.h"
 
-#include "app/AppInfo.h"
-#include "app/Desktop.h"
-#include "app/modHelp.h"
+#include "base/AppInfo.h"
+#include "base/Desktop.h"
+#include "base/modHelp.h"
 #include "web/modHelpPages.h"
 
 #include <QDate>
@@ -41,10 +41,9 @@ bool userWantsToCheck()
 {
     const QString text = QStringLiteral("There maybe an update to this software available")
             + QChar(13) + QStringLiteral("Do you want to check for an update?");
-    const MessageRequest request {text, QString::fromLatin1(AppInfo::applicationTitle),
-                                  QMessageBox::Information, QMessageBox::Yes | QMessageBox::No,
-                                  QMessageBox::Yes};
-    return desktop().showMessage(request) == QMessageBox::Yes;
+    const MessageRequest request {text, AppInfo::applicationTitle(), MessageIcon::Information,
+                                  MessageButton::Yes | MessageButton::No, MessageButton::Yes};
+    return desktop().showMessage(request) == MessageButton::Yes;
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "web/modHelpPages.h"
 
-#include "app/Desktop.h"
+#include "BuildConfig.h"
+#include "base/Desktop.h"
 
 #include <QUrl>
 
@@ -34,18 +35,17 @@ QString pagePath(Page page)
 
 QString siteAddress()
 {
-    return QStringLiteral(ZEL_SITE_ADDRESS);
+    return QString::fromLatin1(BuildConfig::siteAddress);
 }
 
-QString pageUrl(Page page)
+QUrl pageUrl(Page page)
 {
-    return siteAddress() + pagePath(page);
+    return QUrl(siteAddress() + pagePath(page), QUrl::StrictMode);
 }
 
-void OpenWebPage(const QString &url)
+void OpenWebPage(const QUrl &url)
 {
-    // The URL arrives fully formed (its query, if any, already percent-encoded).
-    desktop().openUrl(QUrl(url, QUrl::StrictMode));
+    desktop().openUrl(url);
 }
 
 void OpenHomePage()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QUrl>
 
 // The maker's web pages, each opened in the default browser through the one launcher.
 namespace modHelp {
@@ -10,10 +11,10 @@ enum class Page { Home, OnlineHelp, Download, Donate, FullyBranded, CoBrand, Sof
 // The site address chosen at build time: http scheme and host, no path, no trailing slash.
 QString siteAddress();
 // The fixed URL of a page: the site address followed by the page's path.
-QString pageUrl(Page page);
+QUrl pageUrl(Page page);
 
 // Hands the URL to the desktop; a page that fails to open is not reported.
-void OpenWebPage(const QString &url);
+void OpenWebPage(const QUrl &url);
 
 void OpenHomePage();
 void OpenOnlineHelp();

@@ -1,12 +1,10 @@
-#include "tests/common/TestRegistry.h"
-
-#include "app/modHelp.h"
+#include "base/modHelp.h"
 
 #include <QDir>
 #include <QFile>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QtTest>
+#include <QTest>
 
 using namespace modHelp;
 
@@ -127,5 +125,5 @@ void TestScrambler::settingsFileHidesKeyAndValue()
     QVERIFY(!bytes.contains("2031"));
 }
 
-ZEL_REGISTER_TEST(TestScrambler)
+QTEST_MAIN(TestScrambler)
 #include "tst_scrambler.moc"

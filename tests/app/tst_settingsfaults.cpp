@@ -1,7 +1,5 @@
-#include "tests/common/TestRegistry.h"
-
 #include "app/Startup.h"
-#include "app/modHelp.h"
+#include "base/modHelp.h"
 #include "tests/common/ScriptedDesktop.h"
 #include "tests/common/WindowHelpers.h"
 #include "ui/frmMain.h"
@@ -10,7 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
-#include <QtTest>
+#include <QTest>
 
 #include <unistd.h>
 
@@ -88,5 +86,5 @@ void TestSettingsFaults::startupSurvives()
     QVERIFY(desktop.messages.isEmpty());
 }
 
-ZEL_REGISTER_TEST(TestSettingsFaults)
+QTEST_MAIN(TestSettingsFaults)
 #include "tst_settingsfaults.moc"

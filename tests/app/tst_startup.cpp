@@ -1,7 +1,5 @@
-#include "tests/common/TestRegistry.h"
-
-#include "app/SingleInstance.h"
 #include "app/Startup.h"
+#include "base/SingleInstance.h"
 #include "tests/common/ScriptedDesktop.h"
 #include "tests/common/WindowHelpers.h"
 #include "ui/frmMain.h"
@@ -9,7 +7,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QSettings>
-#include <QtTest>
+#include <QTest>
 
 #include <csignal>
 
@@ -52,10 +50,7 @@ void TestStartup::cleanup()
 
 bool TestStartup::startHolder(QProcess &holder)
 {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("ZEL_TEST_HOLD_LOCK"), QStringLiteral("1"));
-    holder.setProcessEnvironment(environment);
-    holder.start(QCoreApplication::applicationFilePath(), {});
+    holder.start(QStringLiteral(ZEL_LOCK_HOLDER), {});
     return holder.waitForStarted() && holder.waitForReadyRead(10000)
             && holder.readLine().trimmed() == "holding";
 }
@@ -86,8 +81,8 @@ void TestStartup::secondInstanceIsRefused()
     QCOMPARE(desktop.messages.size(), 1);
     const MessageRequest &message = desktop.messages.first();
     QCOMPARE(message.text, QStringLiteral("Application is already running"));
-    QCOMPARE(message.icon, QMessageBox::Information);
-    QCOMPARE(message.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QCOMPARE(message.icon, MessageIcon::Information);
+    QCOMPARE(message.buttons, MessageButtons(MessageButton::Ok));
     QCOMPARE(message.title, QStringLiteral("Zel Mayan Animal Sign"));
     // No window, no reminder, no settings, no draw.
     QVERIFY(visibleWindows().isEmpty());
@@ -114,5 +109,5 @@ void TestStartup::killedHolderDoesNotBlock()
     QVERIFY(visibleWindow<frmMain>());
 }
 
-ZEL_REGISTER_TEST(TestStartup)
+QTEST_MAIN(TestStartup)
 #include "tst_startup.moc"

@@ -10,7 +10,7 @@ ScriptedDesktop::~ScriptedDesktop()
     setDesktop(nullptr);
 }
 
-QMessageBox::StandardButton ScriptedDesktop::showMessage(const MessageRequest &request)
+MessageButton ScriptedDesktop::showMessage(const MessageRequest &request)
 {
     messages.append(request);
     if (onMessage)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Desktop.h"
+#include "base/Desktop.h"
 
 #include <QList>
 #include <QUrl>
@@ -15,7 +15,7 @@ public:
     ScriptedDesktop();
     ~ScriptedDesktop() override;
 
-    QMessageBox::StandardButton showMessage(const MessageRequest &request) override;
+    MessageButton showMessage(const MessageRequest &request) override;
     QString askOpenPath(QWidget *parent, const FileRequest &request) override;
     QString askSavePath(QWidget *parent, const FileRequest &request) override;
     bool openUrl(const QUrl &url) override;
@@ -32,7 +32,7 @@ public:
     std::function<void(const MessageRequest &)> onMessage;
 
     // Scripted answers.
-    QMessageBox::StandardButton messageAnswer = QMessageBox::Ok;
+    MessageButton messageAnswer = MessageButton::Ok;
     QString pathAnswer;
     QDate todayAnswer = QDate(2026, 12, 7);
     QList<double> randomAnswers;

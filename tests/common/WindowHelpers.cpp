@@ -1,6 +1,6 @@
 #include "tests/common/WindowHelpers.h"
 
-#include "app/UnloadAllForms.h"
+#include "base/UnloadAllForms.h"
 
 #include "report/frmSave.h"
 #include "ui/frmAbout.h"

@@ -1,4 +1,4 @@
-#include "app/modHelp.h"
+#include "base/modHelp.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,19 +1,18 @@
 #include "tests/common/ScriptedDesktop.h"
-#include "tests/common/TestRegistry.h"
 
 #include "tests/common/ReportHelpers.h"
 
-#include "report/LinkDetector.h"
 #include "report/modRTB.h"
+#include "widgets/LinkDetector.h"
 
 #include <QPointer>
+#include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextCursor>
 #include <QTextEdit>
 #include <QVBoxLayout>
 #include <QWidget>
-#include <QtTest>
 
 #include <memory>
 
@@ -820,5 +819,5 @@ void TestLinkDetection::handOverLinks()
     QCOMPARE(window.viewport()->cursor().shape(), before);
 }
 
-ZEL_REGISTER_TEST(TestLinkDetection)
+QTEST_MAIN(TestLinkDetection)
 #include "tst_linkdetection.moc"

@@ -1,15 +1,14 @@
 #include "tests/common/ScriptedDesktop.h"
-#include "tests/common/TestRegistry.h"
 
 #include "tests/common/ReportHelpers.h"
 #include "tests/common/WindowHelpers.h"
 
-#include "report/LinkDetector.h"
 #include "report/SavedReadingFile.h"
 #include "report/frmSave.h"
 #include "report/modRTB.h"
-#include "ui/LinkLabel.h"
 #include "web/modHelpPages.h"
+#include "widgets/LinkDetector.h"
+#include "widgets/LinkLabel.h"
 
 #include <QClipboard>
 #include <QGroupBox>
@@ -18,10 +17,10 @@
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QTimer>
-#include <QtTest>
 
 #include <functional>
 
@@ -535,7 +534,7 @@ void TestReportWindow::failedSaveReportsAndStaysOpen()
     const MessageRequest message = desktop.messages.first();
     QVERIFY2(message.text.contains(QDir::toNativeSeparators(desktop.pathAnswer)),
              qPrintable(message.text));
-    QCOMPARE(message.icon, QMessageBox::Critical);
+    QCOMPARE(message.icon, MessageIcon::Critical);
     QCOMPARE(message.title, QStringLiteral("Zel Mayan Animal Sign"));
     QVERIFY(window->isVisible());
     QVERIFY(!QFileInfo(desktop.pathAnswer).isFile());
@@ -645,5 +644,5 @@ void TestReportWindow::promotionalLabelsOpenTheirPages()
     QCOMPARE(desktop.openedUrls, QList<QUrl> {QUrl(modHelp::pageUrl(page))});
 }
 
-ZEL_REGISTER_TEST(TestReportWindow)
+QTEST_MAIN(TestReportWindow)
 #include "tst_reportwindow.moc"

@@ -1,8 +1,6 @@
-#include "tests/common/TestRegistry.h"
-
 #include "tests/common/ReportHelpers.h"
 
-#include "app/modHelp.h"
+#include "base/modHelp.h"
 #include "report/SavedReadingFile.h"
 
 #include <QBuffer>
@@ -10,7 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 #include <csignal>
 #include <sys/resource.h>
@@ -596,5 +594,5 @@ void TestSavedReadingFile::writeRefusesNameItCannotReadBack()
     QCOMPARE(restored->strName, longest);
 }
 
-ZEL_REGISTER_TEST(TestSavedReadingFile)
+QTEST_MAIN(TestSavedReadingFile)
 #include "tst_savedreadingfile.moc"

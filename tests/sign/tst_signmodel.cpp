@@ -1,9 +1,7 @@
-#include "tests/common/TestRegistry.h"
-
 #include "sign/modMayanAnimalMoonSign.h"
 
 #include <QDate>
-#include <QtTest>
+#include <QTest>
 
 using namespace modMayanAnimalMoonSign;
 
@@ -171,5 +169,5 @@ void TestSignModel::tableHasFourteenSlots()
     QCOMPARE(strCrystals[6], strCrystals[9]);
 }
 
-ZEL_REGISTER_TEST(TestSignModel)
+QTEST_MAIN(TestSignModel)
 #include "tst_signmodel.moc"

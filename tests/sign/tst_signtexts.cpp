@@ -1,6 +1,4 @@
-#include "tests/common/TestRegistry.h"
-
-#include <QtTest>
+#include <QTest>
 
 #include "sign/modMayanAnimalMoonSign.h"
 
@@ -112,5 +110,5 @@ void TestSignTexts::textsAreDistinct()
     QCOMPARE(seen.size(), modMayanAnimalMoonSign::SignCount);
 }
 
-ZEL_REGISTER_TEST(TestSignTexts)
+QTEST_MAIN(TestSignTexts)
 #include "tst_signtexts.moc"

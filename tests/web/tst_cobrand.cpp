@@ -1,10 +1,8 @@
-#include "tests/common/TestRegistry.h"
-
 #include "tests/common/ScriptedDesktop.h"
 #include "web/CoBrand.h"
 
 #include <QLabel>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 
@@ -118,5 +116,5 @@ void TestCoBrand::labelOnTop()
     QCOMPARE(upper(&frame, coBrand, fullBrand) == coBrand, coBrandOnTop);
 }
 
-ZEL_REGISTER_TEST(TestCoBrand)
+QTEST_MAIN(TestCoBrand)
 #include "tst_cobrand.moc"

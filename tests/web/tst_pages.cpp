@@ -1,9 +1,7 @@
-#include "tests/common/TestRegistry.h"
-
 #include "tests/common/ScriptedDesktop.h"
 #include "web/modHelpPages.h"
 
-#include <QtTest>
+#include <QTest>
 
 using namespace modHelp;
 
@@ -66,5 +64,5 @@ void TestPages::repeatedOpensRepeat()
     QCOMPARE(desktop.openedUrls.at(0), desktop.openedUrls.at(1));
 }
 
-ZEL_REGISTER_TEST(TestPages)
+QTEST_MAIN(TestPages)
 #include "tst_pages.moc"

@@ -1,7 +1,5 @@
-#include "tests/common/TestRegistry.h"
-
-#include "app/AppInfo.h"
-#include "app/modHelp.h"
+#include "base/AppInfo.h"
+#include "base/modHelp.h"
 #include "tests/common/ScriptedDesktop.h"
 #include "web/UpdateReminder.h"
 #include "web/modHelpPages.h"
@@ -9,7 +7,8 @@
 #include <QFile>
 #include <QLocale>
 #include <QSettings>
-#include <QtTest>
+#include <QStandardPaths>
+#include <QTest>
 
 namespace {
 
@@ -124,7 +123,7 @@ void TestUpdateReminder::withinTwoWeeksStaysQuiet()
     QVERIFY(modHelp::writeSetting(durationKey, stored));
     ScriptedDesktop desktop;
     desktop.todayAnswer = today;
-    desktop.messageAnswer = QMessageBox::Yes;
+    desktop.messageAnswer = MessageButton::Yes;
     CheckForUpdate();
     QVERIFY(desktop.messages.isEmpty());
     QVERIFY(desktop.openedUrls.isEmpty());
@@ -146,30 +145,30 @@ void TestUpdateReminder::beyondTwoWeeksAsks()
     QVERIFY(modHelp::writeSetting(durationKey, stored));
     ScriptedDesktop desktop;
     desktop.todayAnswer = today;
-    desktop.messageAnswer = QMessageBox::No;
+    desktop.messageAnswer = MessageButton::No;
     CheckForUpdate();
     QCOMPARE(desktop.messages.size(), 1);
     const MessageRequest &asked = desktop.messages.first();
     QCOMPARE(asked.text,
              QStringLiteral("There maybe an update to this software available\r"
                             "Do you want to check for an update?"));
-    QCOMPARE(asked.icon, QMessageBox::Information);
-    QCOMPARE(asked.buttons, QMessageBox::Yes | QMessageBox::No);
-    QCOMPARE(asked.defaultButton, QMessageBox::Yes);
-    QCOMPARE(asked.title, QString::fromLatin1(AppInfo::applicationTitle));
+    QCOMPARE(asked.icon, MessageIcon::Information);
+    QCOMPARE(asked.buttons, MessageButton::Yes | MessageButton::No);
+    QCOMPARE(asked.defaultButton, MessageButton::Yes);
+    QCOMPARE(asked.title, AppInfo::applicationTitle());
 }
 
 void TestUpdateReminder::answerIsFollowed_data()
 {
-    QTest::addColumn<QMessageBox::StandardButton>("answer");
+    QTest::addColumn<MessageButton>("answer");
     QTest::addColumn<int>("pagesOpened");
-    QTest::newRow("no") << QMessageBox::No << 0;
-    QTest::newRow("yes") << QMessageBox::Yes << 1;
+    QTest::newRow("no") << MessageButton::No << 0;
+    QTest::newRow("yes") << MessageButton::Yes << 1;
 }
 
 void TestUpdateReminder::answerIsFollowed()
 {
-    QFETCH(QMessageBox::StandardButton, answer);
+    QFETCH(MessageButton, answer);
     QFETCH(int, pagesOpened);
     QVERIFY(modHelp::writeSetting(durationKey, QStringLiteral("2026-01-01")));
     ScriptedDesktop desktop;
@@ -180,7 +179,7 @@ void TestUpdateReminder::answerIsFollowed()
     QCOMPARE(modHelp::readSetting(durationKey), isoDate(today));
     QCOMPARE(desktop.openedUrls.size(), pagesOpened);
     for (const QUrl &url : std::as_const(desktop.openedUrls))
-        QCOMPARE(url.toString(QUrl::FullyEncoded), modHelp::pageUrl(modHelp::Page::Download));
+        QCOMPARE(url, modHelp::pageUrl(modHelp::Page::Download));
 }
 
 void TestUpdateReminder::dateIsStoredBeforeThePageOpens()
@@ -188,7 +187,7 @@ void TestUpdateReminder::dateIsStoredBeforeThePageOpens()
     QVERIFY(modHelp::writeSetting(durationKey, QStringLiteral("2025-11-30")));
     OrderDesktop desktop;
     desktop.todayAnswer = today;
-    desktop.messageAnswer = QMessageBox::Yes;
+    desktop.messageAnswer = MessageButton::Yes;
     QString storedWhileAsking;
     desktop.onMessage = [&](const MessageRequest &) {
         storedWhileAsking = modHelp::readSetting(durationKey);
@@ -226,7 +225,7 @@ void TestUpdateReminder::localeShortDateIsRead()
     QVERIFY(modHelp::writeSetting(durationKey, stored));
     ScriptedDesktop desktop;
     desktop.todayAnswer = today;
-    desktop.messageAnswer = QMessageBox::No;
+    desktop.messageAnswer = MessageButton::No;
     CheckForUpdate();
     QCOMPARE(desktop.messages.size(), asks ? 1 : 0);
     // Once asked, the date is rewritten in the form no later locale can misread.
@@ -257,7 +256,7 @@ void TestUpdateReminder::unreadableValueIsLeftAlone()
     QVERIFY(modHelp::writeSetting(durationKey, stored));
     ScriptedDesktop desktop;
     desktop.todayAnswer = today;
-    desktop.messageAnswer = QMessageBox::Yes;
+    desktop.messageAnswer = MessageButton::Yes;
     CheckForUpdate();
     QVERIFY(desktop.messages.isEmpty());
     QVERIFY(desktop.openedUrls.isEmpty());
@@ -277,5 +276,5 @@ void TestUpdateReminder::storeHidesKeyAndDate()
     QVERIFY(!bytes.contains("2026-03-10"));
 }
 
-ZEL_REGISTER_TEST(TestUpdateReminder)
+QTEST_MAIN(TestUpdateReminder)
 #include "tst_updatereminder.moc"

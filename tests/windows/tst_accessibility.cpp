@@ -1,14 +1,12 @@
-#include "tests/common/TestRegistry.h"
-
 #include "sign/modMayanAnimalMoonSign.h"
 #include "tests/common/ScriptedDesktop.h"
 #include "tests/common/WindowHelpers.h"
-#include "ui/LinkLabel.h"
 #include "ui/frmMayanAnimalMoonSignResult.h"
 #include "ui/modMayanAnimalMoonSignDisplay.h"
+#include "widgets/LinkLabel.h"
 
 #include <QAccessible>
-#include <QtTest>
+#include <QTest>
 
 using namespace modMayanAnimalMoonSign;
 
@@ -180,5 +178,5 @@ void TestAccessibility::pictureNamesTheAnimal()
     QCOMPARE(accessible->text(QAccessible::Name), animal);
 }
 
-ZEL_REGISTER_TEST(TestAccessibility)
+QTEST_MAIN(TestAccessibility)
 #include "tst_accessibility.moc"

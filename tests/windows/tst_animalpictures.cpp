@@ -1,9 +1,7 @@
-#include "tests/common/TestRegistry.h"
-
 #include "ui/modMayanAnimalMoonSignDisplay.h"
 
 #include <QImageReader>
-#include <QtTest>
+#include <QTest>
 
 // The pictures compiled into the program, by number: the sign with table index i has picture
 // i + 1, and each keeps its own stored size (the result window stretches it).
@@ -67,5 +65,5 @@ void TestAnimalPictures::noPictureOutsideTheList()
     QVERIFY(modMayanAnimalMoonSign::animalPicture(14).isNull());
 }
 
-ZEL_REGISTER_TEST(TestAnimalPictures)
+QTEST_MAIN(TestAnimalPictures)
 #include "tst_animalpictures.moc"

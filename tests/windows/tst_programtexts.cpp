@@ -1,9 +1,8 @@
-#include "tests/common/TestRegistry.h"
-
-#include <QtTest>
+#include <QTest>
 
 #include "ui/ProgramTexts.h"
 #include "web/modHelpPages.h"
+#include "widgets/PageLinks.h"
 
 namespace {
 
@@ -38,7 +37,7 @@ void TestProgramTexts::lengths_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("length");
 
-    QTest::newRow("slogan") << ProgramTexts::siteSlogan() << 115;
+    QTest::newRow("slogan") << PageLinks::siteSlogan() << 115;
     QTest::newRow("support 0") << ProgramTexts::supportText(0) << 227;
     QTest::newRow("support 1") << ProgramTexts::supportText(1) << 211;
     QTest::newRow("support 2") << ProgramTexts::supportText(2) << 160;
@@ -57,7 +56,7 @@ void TestProgramTexts::lengths()
 
 void TestProgramTexts::sloganEndsWithTheSite()
 {
-    const QString slogan = ProgramTexts::siteSlogan();
+    const QString slogan = PageLinks::siteSlogan();
     const QString ending
             = QStringLiteral("Visit ") + modHelp::siteAddress() + QStringLiteral(" Now");
 
@@ -132,5 +131,5 @@ void TestProgramTexts::catalogueFitsItsLabel()
     QVERIFY(!text.contains(QLatin1Char('\n')));
 }
 
-ZEL_REGISTER_TEST(TestProgramTexts)
+QTEST_MAIN(TestProgramTexts)
 #include "tst_programtexts.moc"

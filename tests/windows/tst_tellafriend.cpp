@@ -1,13 +1,11 @@
-#include "tests/common/TestRegistry.h"
-
-#include "app/Blanks.h"
+#include "base/Blanks.h"
 
 #include "tests/common/ScriptedDesktop.h"
 #include "ui/modTellAFriend.h"
 #include "web/modHelpPages.h"
 
+#include <QTest>
 #include <QUrlQuery>
-#include <QtTest>
 
 using modTellAFriend::Referral;
 
@@ -111,7 +109,7 @@ void TestTellAFriend::formChecks()
     QCOMPARE(shownText(desktop), shown);
     QCOMPARE(desktop.openedUrls.size(), opened);
     if (!shown.isEmpty())
-        QCOMPARE(desktop.messages.first().icon, QMessageBox::Critical);
+        QCOMPARE(desktop.messages.first().icon, MessageIcon::Critical);
 }
 
 void TestTellAFriend::fieldChecks_data()
@@ -244,5 +242,5 @@ void TestTellAFriend::trimBlanks()
     QCOMPARE(::trimBlanks(text), trimmed);
 }
 
-ZEL_REGISTER_TEST(TestTellAFriend)
+QTEST_MAIN(TestTellAFriend)
 #include "tst_tellafriend.moc"

@@ -1,20 +1,18 @@
-#include "tests/common/TestRegistry.h"
-
 #include "sign/modMayanAnimalMoonSign.h"
 #include "tests/common/ScriptedDesktop.h"
 #include "tests/common/WindowHelpers.h"
-#include "ui/LinkLabel.h"
 #include "ui/frmMain.h"
 #include "ui/frmMayanAnimalMoonSignResult.h"
 #include "ui/modMayanAnimalMoonSignDisplay.h"
 #include "web/modHelpPages.h"
+#include "widgets/LinkLabel.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QtTest>
+#include <QTest>
 
 using namespace modMayanAnimalMoonSign;
 
@@ -217,8 +215,8 @@ void TestWorkingWindows::blankNameIsRefused()
     QCOMPARE(desktop.messages.size(), 1);
     const MessageRequest &message = desktop.messages.first();
     QCOMPARE(message.text, QStringLiteral("Please Enter Your Name"));
-    QCOMPARE(message.icon, QMessageBox::Critical);
-    QCOMPARE(message.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QCOMPARE(message.icon, MessageIcon::Critical);
+    QCOMPARE(message.buttons, MessageButtons(MessageButton::Ok));
     QCOMPARE(message.title, QStringLiteral("Zel Mayan Animal Sign"));
     // Nothing stored, nothing shown; the box keeps what was typed and has the focus again.
     QVERIFY(BirthInput.strMonth.isEmpty());
@@ -317,7 +315,7 @@ void TestWorkingWindows::linksOpenTheirPages()
         QTest::mouseClick(window->findChild<LinkLabel *>(control), Qt::LeftButton);
 
     QCOMPARE(desktop.openedUrls.size(), 1);
-    QCOMPARE(desktop.openedUrls.first().toString(), modHelp::pageUrl(modHelp::Page(page)));
+    QCOMPARE(desktop.openedUrls.first(), modHelp::pageUrl(modHelp::Page(page)));
     // The window stays as it was.
     QVERIFY(window->isVisible());
 }
@@ -418,5 +416,5 @@ void TestWorkingWindows::longValueWidensItsLabel()
     QCOMPARE(resultTexts(result).first(), QStringLiteral("Xibkay"));
 }
 
-ZEL_REGISTER_TEST(TestWorkingWindows)
+QTEST_MAIN(TestWorkingWindows)
 #include "tst_workingwindows.moc"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Desktop.h"
+#include "base/Desktop.h"
 
 #include <random>
 
@@ -8,7 +8,7 @@
 class QtDesktop : public Desktop
 {
 public:
-    QMessageBox::StandardButton showMessage(const MessageRequest &request) override;
+    MessageButton showMessage(const MessageRequest &request) override;
     QString askOpenPath(QWidget *parent, const FileRequest &request) override;
     QString askSavePath(QWidget *parent, const FileRequest &request) override;
     bool openUrl(const QUrl &url) override;

@@ -1,4 +1,4 @@
-#include "app/UnloadAllForms.h"
+#include "base/UnloadAllForms.h"
 
 #include <QApplication>
 #include <QPointer>

@@ -1,6 +1,6 @@
-#include "ui/WindowLook.h"
+#include "widgets/WindowLook.h"
 
-#include "app/AppInfo.h"
+#include "base/AppInfo.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -39,7 +39,7 @@ void fixClientSize(QWidget *window, QSize clientSize)
 
 void apply(QWidget *window, QSize clientSize, Minimise minimise, const QColor &background)
 {
-    window->setWindowTitle(QString::fromLatin1(AppInfo::windowCaption));
+    window->setWindowTitle(AppInfo::windowCaption());
     window->setWindowIcon(applicationIcon());
     Qt::WindowFlags flags = (window->windowFlags() & Qt::WindowType_Mask) | Qt::CustomizeWindowHint
             | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;

@@ -1,4 +1,4 @@
-#include "ui/LinkLabel.h"
+#include "widgets/LinkLabel.h"
 
 #include <QMouseEvent>
 

@@ -1,19 +1,26 @@
 #pragma once
 
 #include <QDate>
-#include <QMessageBox>
+#include <QFlags>
 #include <QString>
 
 class QUrl;
 class QWidget;
 
+// The icons and buttons of the program's message boxes. The values are QMessageBox's, so that the
+// files which only open a page or read the date need not know the widget classes.
+enum class MessageIcon { None = 0, Information = 1, Warning = 2, Critical = 3 };
+enum class MessageButton { None = 0x0, Ok = 0x400, Yes = 0x4000, No = 0x10000 };
+Q_DECLARE_FLAGS(MessageButtons, MessageButton)
+Q_DECLARE_OPERATORS_FOR_FLAGS(MessageButtons)
+
 struct MessageRequest
 {
     QString text;
     QString title;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QMessageBox::StandardButtons buttons = QMessageBox::Ok;
-    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+    MessageIcon icon = MessageIcon::None;
+    MessageButtons buttons = MessageButton::Ok;
+    MessageButton defaultButton = MessageButton::None;
 };
 
 struct FileRequest
@@ -30,7 +37,7 @@ class Desktop
 public:
     virtual ~Desktop() = default;
 
-    virtual QMessageBox::StandardButton showMessage(const MessageRequest &request) = 0;
+    virtual MessageButton showMessage(const MessageRequest &request) = 0;
     // Both return the empty text when the user cancels.
     virtual QString askOpenPath(QWidget *parent, const FileRequest &request) = 0;
     virtual QString askSavePath(QWidget *parent, const FileRequest &request) = 0;

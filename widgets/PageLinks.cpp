@@ -1,8 +1,7 @@
-#include "ui/PageLinks.h"
+#include "widgets/PageLinks.h"
 
-#include "ui/LinkLabel.h"
-#include "ui/ProgramTexts.h"
 #include "web/modHelpPages.h"
+#include "widgets/LinkLabel.h"
 
 #include <QAction>
 
@@ -19,9 +18,16 @@ void connectMenu(QAction *mnuOnline, QAction *mnuVisit, QAction *mnuUpdate, QAct
     QObject::connect(mnuMakeMoney, &QAction::triggered, &modHelp::OpenFullyBrandedPage);
 }
 
+QString siteSlogan()
+{
+    const QString slogan = QStringLiteral("The most popular occult discussion board online. "
+                                          "Your best astrology resource! ");
+    return slogan + QStringLiteral("Visit ") + modHelp::siteAddress() + QStringLiteral(" Now");
+}
+
 void connectPromotions(LinkLabel *label61, LinkLabel *lblCobrand, LinkLabel *lblFullBrand)
 {
-    label61->setText(ProgramTexts::siteSlogan());
+    label61->setText(siteSlogan());
     QObject::connect(label61, &LinkLabel::clicked, &modHelp::OpenHomePage);
     QObject::connect(lblCobrand, &LinkLabel::clicked, &modHelp::OpenCoBrandPage);
     QObject::connect(lblFullBrand, &LinkLabel::clicked, &modHelp::OpenFullyBrandedPage);

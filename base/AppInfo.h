@@ -1,13 +1,16 @@
 #pragma once
 
+#include <QString>
+
 // The program's fixed names.
 namespace AppInfo {
 
 // The title of every message box that names no title of its own.
-inline constexpr char applicationTitle[] = "Zel Mayan Animal Sign";
-// The caption of every window.
-inline constexpr char windowCaption[] = "Zel Mayan Animal Sign v1.05";
+QString applicationTitle();
+// The caption of every window: the title and the version.
+QString windowCaption();
 // The settings store and the single-instance lock are addressed by the executable's name.
-inline constexpr char executableName[] = "ZelFreeMayanAnimalSign";
+QString executableName();
+QString version();
 
 } // namespace AppInfo

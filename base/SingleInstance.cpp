@@ -1,6 +1,6 @@
-#include "app/SingleInstance.h"
+#include "base/SingleInstance.h"
 
-#include "app/AppInfo.h"
+#include "base/AppInfo.h"
 
 #include <QDir>
 #include <QStandardPaths>
@@ -23,6 +23,5 @@ QString SingleInstance::lockFilePath()
     QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (folder.isEmpty())
         folder = QDir::tempPath();
-    return QDir(folder).filePath(QString::fromLatin1(AppInfo::executableName)
-                                 + QStringLiteral(".lock"));
+    return QDir(folder).filePath(AppInfo::executableName() + QStringLiteral(".lock"));
 }

@@ -1,7 +1,7 @@
-#include "app/Desktop.h"
+#include "base/Desktop.h"
 
-#include "app/AppInfo.h"
-#include "app/QtDesktop.h"
+#include "base/AppInfo.h"
+#include "base/QtDesktop.h"
 
 namespace {
 Desktop *installedDesktop = nullptr;
@@ -9,8 +9,8 @@ Desktop *installedDesktop = nullptr;
 
 void Desktop::showError(const QString &text)
 {
-    showMessage({text, QString::fromLatin1(AppInfo::applicationTitle), QMessageBox::Critical,
-                 QMessageBox::Ok, QMessageBox::Ok});
+    showMessage({text, AppInfo::applicationTitle(), MessageIcon::Critical, MessageButton::Ok,
+                 MessageButton::Ok});
 }
 
 Desktop &desktop()

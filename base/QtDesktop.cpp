@@ -1,11 +1,19 @@
-#include "app/QtDesktop.h"
+#include "base/QtDesktop.h"
 
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QMessageBox>
 #include <QTime>
 #include <QUrl>
 
 namespace {
+
+static_assert(int(MessageIcon::Critical) == QMessageBox::Critical
+              && int(MessageIcon::Warning) == QMessageBox::Warning
+              && int(MessageIcon::Information) == QMessageBox::Information);
+static_assert(int(MessageButton::Ok) == QMessageBox::Ok
+              && int(MessageButton::Yes) == QMessageBox::Yes
+              && int(MessageButton::No) == QMessageBox::No);
 
 QString askPath(QWidget *parent, const FileRequest &request, QFileDialog::AcceptMode mode)
 {
@@ -22,12 +30,13 @@ QString askPath(QWidget *parent, const FileRequest &request, QFileDialog::Accept
 
 } // namespace
 
-QMessageBox::StandardButton QtDesktop::showMessage(const MessageRequest &request)
+MessageButton QtDesktop::showMessage(const MessageRequest &request)
 {
-    QMessageBox box(request.icon, request.title, request.text, request.buttons);
-    if (request.defaultButton != QMessageBox::NoButton)
-        box.setDefaultButton(request.defaultButton);
-    return QMessageBox::StandardButton(box.exec());
+    QMessageBox box(QMessageBox::Icon(request.icon), request.title, request.text,
+                    QMessageBox::StandardButtons(request.buttons.toInt()));
+    if (request.defaultButton != MessageButton::None)
+        box.setDefaultButton(QMessageBox::StandardButton(request.defaultButton));
+    return MessageButton(box.exec());
 }
 
 QString QtDesktop::askOpenPath(QWidget *parent, const FileRequest &request)

@@ -1,4 +1,4 @@
-#include "app/Appearance.h"
+#include "base/Appearance.h"
 
 #include <QFont>
 #include <QStringList>

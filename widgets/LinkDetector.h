@@ -5,25 +5,14 @@
 #include <QList>
 #include <QObject>
 #include <QPointer>
-#include <QString>
 #include <QTextCharFormat>
 #include <QTextFormat>
+#include <QUrl>
 
 class QTextBlock;
 class QTextDocument;
 class QTextEdit;
 class QWidget;
-
-// One web address found in a paragraph: where it starts, how many characters it spans and the
-// address it opens (a "www." address opens as http://www....).
-struct DetectedLink
-{
-    qsizetype start = 0;
-    qsizetype length = 0;
-    QString href;
-
-    friend bool operator==(const DetectedLink &, const DetectedLink &) = default;
-};
 
 // The automatic web-address recognition that Qt's text edit lacks, for one box while it lives.
 //
@@ -35,9 +24,9 @@ struct DetectedLink
 // replay them and are never cut short by them.
 //
 // A press of the left mouse button on an anchor (a detected address, or an anchor of the text's
-// own with an absolute href) opens its href through modHelp::OpenWebPage, once per press (the
-// double-click that may follow opens nothing). The layer only watches the
-// box's viewport: every event still reaches the box, read-only or not.
+// own with an absolute href) emits linkPressed with its href, once per press (the double-click
+// that may follow emits nothing); whoever installed the layer decides what opens it. The layer
+// only watches the box's viewport: every event still reaches the box, read-only or not.
 //
 // When the layer ends, the text keeps its marks; only the recognising and opening stop.
 class LinkDetector : public QObject
@@ -45,13 +34,12 @@ class LinkDetector : public QObject
     Q_OBJECT
 
 public:
-    explicit LinkDetector(QTextEdit *box, QObject *parent = nullptr);
+    // A child of the box, so that it ends with the box at the latest.
+    explicit LinkDetector(QTextEdit *box);
     ~LinkDetector() override;
 
     QTextEdit *box() const;
 
-    // The addresses of one paragraph's text, in order.
-    static QList<DetectedLink> findLinks(QStringView text);
     // The colour of a detected link, as a rich edit control draws it.
     static QColor linkColour();
 
@@ -60,6 +48,9 @@ public:
     static constexpr int SavedForegroundProperty = AutoLinkProperty + 1;
     static constexpr int SavedUnderlineStyleProperty = AutoLinkProperty + 2;
     static constexpr int SavedFontUnderlineProperty = AutoLinkProperty + 3;
+
+signals:
+    void linkPressed(const QUrl &url);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

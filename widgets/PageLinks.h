@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 class QAction;
 class LinkLabel;
 
@@ -10,6 +12,8 @@ namespace PageLinks {
 // and Make Money Online commands of the menu bar.
 void connectMenu(QAction *mnuOnline, QAction *mnuVisit, QAction *mnuUpdate, QAction *mnuDonate,
                  QAction *mnuMakeMoney);
+// The caption of the site link at the top of the windows; ends with the site address and " Now".
+QString siteSlogan();
 // The site label and the two offers of the promotional strip.
 void connectPromotions(LinkLabel *label61, LinkLabel *lblCobrand, LinkLabel *lblFullBrand);
 

@@ -1,6 +1,6 @@
-#include "app/modHelp.h"
+#include "base/modHelp.h"
 
-#include "app/AppInfo.h"
+#include "base/AppInfo.h"
 
 #include <QSettings>
 #include <QStringDecoder>
@@ -58,7 +58,7 @@ QString decodeText(const QByteArray &bytes)
 std::unique_ptr<QSettings> openStore()
 {
     return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                       QString::fromLatin1(AppInfo::executableName));
+                                       AppInfo::executableName());
 }
 
 QString settingsKey(const QString &key)

@@ -1,0 +1,49 @@
+// Linked into every test program as an object file: it prepares the process before QTEST_MAIN's
+// main() creates the application, and the application once it exists.
+
+#include "base/Appearance.h"
+#include "base/Desktop.h"
+#include "tests/common/LoudDesktop.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+namespace {
+
+QTemporaryDir &scratchHome()
+{
+    static QTemporaryDir home;
+    return home;
+}
+
+// Never the real user's home, settings, runtime folder or display: Qt's test mode keeps its
+// settings under $HOME/.qttest, so the home is a temporary folder too.
+void prepareProcess()
+{
+    const QTemporaryDir &home = scratchHome();
+    const QString runtime = home.filePath(QStringLiteral("runtime"));
+    QDir(home.path()).mkpath(QStringLiteral("runtime"));
+    QFile::setPermissions(runtime,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    qputenv("HOME", home.path().toUtf8());
+    qputenv("XDG_RUNTIME_DIR", runtime.toUtf8());
+    qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toUtf8());
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QStandardPaths::setTestModeEnabled(true);
+}
+
+void prepareApplication()
+{
+    installFontSubstitutions();
+    static LoudDesktop loudDesktop;
+    setDesktop(&loudDesktop);
+}
+
+} // namespace
+
+Q_CONSTRUCTOR_FUNCTION(prepareProcess)
+Q_COREAPP_STARTUP_FUNCTION(prepareApplication)
