@@ -5,7 +5,6 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
-#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -177,8 +176,6 @@ private slots:
     void measureSeesCutText();
     void everyTextFits_data();
     void everyTextFits();
-    void picturesKeepEveryPixel_data();
-    void picturesKeepEveryPixel();
 };
 
 void TestScaling::cleanup()
@@ -254,31 +251,6 @@ void TestScaling::everyTextFits()
     }
     QVERIFY(checked > 0);
     QVERIFY2(misfits.isEmpty(), qPrintable(misfits.join(QLatin1String("; "))));
-}
-
-void TestScaling::picturesKeepEveryPixel_data()
-{
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<int>("variant");
-    const int jaguar = LookupMayanName(QStringLiteral("Jaguar")).value();
-    QTest::newRow("main") << QStringLiteral("main") << 0;
-    QTest::newRow("result") << QStringLiteral("result") << jaguar;
-    QTest::newRow("report") << QStringLiteral("report") << jaguar;
-    QTest::newRow("about") << QStringLiteral("about") << 0;
-    QTest::newRow("exit appeal") << QStringLiteral("exit appeal") << 0;
-}
-
-void TestScaling::picturesKeepEveryPixel()
-{
-    QFETCH(QString, window);
-    QFETCH(int, variant);
-    ScriptedDesktop desktop;
-    QWidget *shown = openWindow(window, variant, desktop);
-    QVERIFY(QTest::qWaitForWindowExposed(shown));
-    const QPixmap picture = shown->grab();
-    const qreal ratio = shown->devicePixelRatioF();
-    QCOMPARE(picture.devicePixelRatio(), ratio);
-    QCOMPARE(picture.size(), (QSizeF(shown->size()) * ratio).toSize());
 }
 
 QTEST_MAIN(TestScaling)
