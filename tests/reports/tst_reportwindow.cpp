@@ -165,6 +165,7 @@ private slots:
     void closingStopsLinksAndDestroys();
     void escapeDoesNotClose_data();
     void escapeDoesNotClose();
+    void tabMovesAlongTheFocusOrder();
 
     // Print.
     void printedReportHoldsTheText();
@@ -365,6 +366,26 @@ void TestReportWindow::escapeDoesNotClose()
     QVERIFY(window->isVisible());
     QCOMPARE(window->result(), int(QDialog::Rejected));
     QVERIFY(modRTB::isServingLinks());
+}
+
+void TestReportWindow::tabMovesAlongTheFocusOrder()
+{
+    const QPointer<frmSave> window = openReport();
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QTextEdit *box = boxOf(window);
+    QCOMPARE(QApplication::focusWidget(), box);
+    const QString before = box->toPlainText();
+    QStringList visited;
+    for (const bool forwards : {true, true, true, false, false, false}) {
+        if (forwards)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        else
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        visited << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(visited, QStringList({"cmdPrint", "cmdSave", "RTB", "cmdSave", "cmdPrint", "RTB"}));
+    QCOMPARE(box->toPlainText(), before);
 }
 
 void TestReportWindow::printedReportHoldsTheText()
