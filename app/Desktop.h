@@ -1,9 +1,13 @@
 #pragma once
 
+#include <QClipboard>
 #include <QDate>
 #include <QMessageBox>
 #include <QString>
 
+#include <memory>
+
+class QPrinter;
 class QUrl;
 class QWidget;
 
@@ -24,7 +28,8 @@ struct FileRequest
 };
 
 // Where the program talks to the user modally or to the desktop: message boxes, file dialogs,
-// the browser, the calendar and the random-number generator. Tests install a scripted one.
+// the browser, the calendar, the random-number generator, the clipboard's owner and the default
+// printer. Tests install a scripted one.
 class Desktop
 {
 public:
@@ -39,6 +44,12 @@ public:
     virtual void seedRandomFromClock() = 0;
     // Uniform in [0, 1).
     virtual double nextRandom() = 0;
+    // Whether what the clipboard holds in the given mode was put there by this program.
+    virtual bool ownsClipboard(QClipboard::Mode mode) = 0;
+    // The empty text when no default printer is set up.
+    virtual QString defaultPrinterName() = 0;
+    // The named printer, ready to print on; nullptr when there is no such printer.
+    virtual std::unique_ptr<QPrinter> openPrinter(const QString &name) = 0;
 
     // The program's error message: error icon, one OK button, the application title.
     void showError(const QString &text);

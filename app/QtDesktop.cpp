@@ -2,6 +2,9 @@
 
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QGuiApplication>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QTime>
 #include <QUrl>
 
@@ -64,4 +67,31 @@ double QtDesktop::nextRandom()
     while (r >= 1.0)
         r = distribution(generator);
     return r;
+}
+
+bool QtDesktop::ownsClipboard(QClipboard::Mode mode)
+{
+    const QClipboard *clipboard = QGuiApplication::clipboard();
+    switch (mode) {
+    case QClipboard::Clipboard:
+        return clipboard->ownsClipboard();
+    case QClipboard::Selection:
+        return clipboard->ownsSelection();
+    case QClipboard::FindBuffer:
+        return clipboard->ownsFindBuffer();
+    }
+    return false;
+}
+
+QString QtDesktop::defaultPrinterName()
+{
+    return QPrinterInfo::defaultPrinterName();
+}
+
+std::unique_ptr<QPrinter> QtDesktop::openPrinter(const QString &name)
+{
+    const QPrinterInfo printer = QPrinterInfo::printerInfo(name);
+    if (printer.isNull())
+        return nullptr;
+    return std::make_unique<QPrinter>(printer);
 }

@@ -15,6 +15,9 @@ public:
     QDate today() override;
     void seedRandomFromClock() override;
     double nextRandom() override;
+    bool ownsClipboard(QClipboard::Mode mode) override;
+    QString defaultPrinterName() override;
+    std::unique_ptr<QPrinter> openPrinter(const QString &name) override;
 
 private:
     std::mt19937 generator;

@@ -1,5 +1,7 @@
 #include "bench/BenchDesktop.h"
 
+#include <QPrinter>
+
 BenchDesktop::BenchDesktop()
 {
     setDesktop(this);
@@ -41,4 +43,20 @@ void BenchDesktop::seedRandomFromClock() { }
 double BenchDesktop::nextRandom()
 {
     return 0.5;
+}
+
+bool BenchDesktop::ownsClipboard(QClipboard::Mode)
+{
+    // As if the report had just been copied from: the timed steps empty the clipboard.
+    return true;
+}
+
+QString BenchDesktop::defaultPrinterName()
+{
+    return {};
+}
+
+std::unique_ptr<QPrinter> BenchDesktop::openPrinter(const QString &)
+{
+    return nullptr;
 }

@@ -1,6 +1,7 @@
 #include "report/frmSave.h"
 #include "ui_frmSave.h"
 
+#include "app/AppInfo.h"
 #include "app/Desktop.h"
 #include "report/SavedReadingFile.h"
 #include "report/modRTB.h"
@@ -14,7 +15,6 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPrinter>
-#include <QPrinterInfo>
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -50,11 +50,23 @@ QString dateOfBirth(const modMayanAnimalMoonSign::BirthInputType &input)
 }
 
 // The report is for reading and printing only: whatever the user does with the box, nothing of
-// it is left to paste elsewhere.
+// it is left to paste elsewhere. What another program put on the clipboard or into the selection
+// is the user's and stays.
 void emptyClipboard()
 {
-    if (QClipboard *clipboard = QGuiApplication::clipboard())
-        clipboard->clear();
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    if (!clipboard)
+        return;
+    if (desktop().ownsClipboard(QClipboard::Clipboard))
+        clipboard->clear(QClipboard::Clipboard);
+    if (clipboard->supportsSelection() && desktop().ownsClipboard(QClipboard::Selection))
+        clipboard->clear(QClipboard::Selection);
+}
+
+void warnOfPrinting(const QString &text)
+{
+    desktop().showMessage({text, QString::fromLatin1(AppInfo::applicationTitle),
+                           QMessageBox::Warning, QMessageBox::Ok, QMessageBox::Ok});
 }
 
 } // namespace
@@ -127,9 +139,14 @@ void frmSave::insertAtCaret(const QString &text, const QTextCharFormat &style)
     ui->RTB->setTextCursor(caret);
 }
 
-void frmSave::printReport(QPrinter &printer)
+bool frmSave::printReport(QPrinter &printer)
 {
+    // A print queue, or a printer that writes files, shows the job by this name.
+    printer.setDocName(tr("Zel Mayan Animal Sign - %1").arg(input.strName));
+    if (!printer.isValid())
+        return false;
     ui->RTB->document()->print(&printer);
+    return printer.printerState() != QPrinter::Error;
 }
 
 void frmSave::cmdPrint_Click()
@@ -137,12 +154,15 @@ void frmSave::cmdPrint_Click()
     QTextCursor caret = ui->RTB->textCursor();
     caret.clearSelection();
     ui->RTB->setTextCursor(caret);
-    // No printer, no dialog and no message: printing is simply skipped.
-    const QPrinterInfo printerInfo = QPrinterInfo::defaultPrinter();
-    if (printerInfo.isNull())
+    // A printer that prints asks nothing; only a job that cannot go out is reported.
+    const QString printerName = desktop().defaultPrinterName();
+    if (printerName.isEmpty()) {
+        warnOfPrinting(tr("No default printer is set up."));
         return;
-    QPrinter printer(printerInfo);
-    printReport(printer);
+    }
+    const std::unique_ptr<QPrinter> printer = desktop().openPrinter(printerName);
+    if (!printer || !printReport(*printer))
+        warnOfPrinting(tr("The report could not be sent to the printer %1.").arg(printerName));
 }
 
 void frmSave::cmdSave_Click()
