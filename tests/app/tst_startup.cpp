@@ -6,12 +6,15 @@
 #include "tests/common/WindowHelpers.h"
 #include "ui/frmMain.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <csignal>
+#include <unistd.h>
 
 namespace {
 
@@ -34,6 +37,8 @@ private slots:
     void firstStartShowsMainWindowOnly();
     void secondInstanceIsRefused();
     void killedHolderDoesNotBlock();
+    void lockThatCannotBeMadeSkipsTheCheck_data();
+    void lockThatCannotBeMadeSkipsTheCheck();
 
 private:
     // Another process of the program's that holds the lock.
@@ -109,6 +114,41 @@ void TestStartup::killedHolderDoesNotBlock()
 
     ScriptedDesktop desktop;
     Startup startup;
+    QVERIFY(startup.run());
+    QVERIFY(desktop.messages.isEmpty());
+    QVERIFY(visibleWindow<frmMain>());
+}
+
+void TestStartup::lockThatCannotBeMadeSkipsTheCheck_data()
+{
+    QTest::addColumn<QString>("folder");
+    QTest::newRow("a file where the folder should be") << "file";
+    QTest::newRow("missing folder") << "missing";
+    QTest::newRow("read-only folder") << "read-only";
+}
+
+void TestStartup::lockThatCannotBeMadeSkipsTheCheck()
+{
+    QFETCH(QString, folder);
+    QTemporaryDir scratch;
+    QString lockFolder = scratch.filePath(folder);
+    if (folder == QLatin1String("file")) {
+        QFile file(lockFolder);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    } else if (folder == QLatin1String("read-only")) {
+        if (geteuid() == 0)
+            QSKIP("root writes into a read-only folder; the unprivileged test run covers this row");
+        QVERIFY(QDir(scratch.path()).mkdir(folder));
+        QVERIFY(QFile::setPermissions(lockFolder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    }
+    const QString lockPath
+            = QDir(lockFolder).filePath(QStringLiteral("ZelFreeMayanAnimalSign.lock"));
+    SingleInstance probe(lockPath);
+    QVERIFY(!probe.acquire());
+    QVERIFY(!probe.heldByAnother());
+
+    ScriptedDesktop desktop;
+    Startup startup(lockPath);
     QVERIFY(startup.run());
     QVERIFY(desktop.messages.isEmpty());
     QVERIFY(visibleWindow<frmMain>());
