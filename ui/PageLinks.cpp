@@ -2,6 +2,7 @@
 
 #include "ui/LinkLabel.h"
 #include "ui/ProgramTexts.h"
+#include "ui/WindowLook.h"
 #include "web/modHelpPages.h"
 
 #include <QAction>
@@ -21,7 +22,8 @@ void connectMenu(QAction *mnuOnline, QAction *mnuVisit, QAction *mnuUpdate, QAct
 
 void connectPromotions(LinkLabel *label61, LinkLabel *lblCobrand, LinkLabel *lblFullBrand)
 {
-    label61->setText(ProgramTexts::siteSlogan());
+    WindowLook::setCaptionKeepingAddress(label61, ProgramTexts::siteSlogan(),
+                                         modHelp::siteAddress());
     QObject::connect(label61, &LinkLabel::clicked, &modHelp::OpenHomePage);
     QObject::connect(lblCobrand, &LinkLabel::clicked, &modHelp::OpenCoBrandPage);
     QObject::connect(lblFullBrand, &LinkLabel::clicked, &modHelp::OpenFullyBrandedPage);
