@@ -141,6 +141,8 @@ void TestScrambler::settingsFileHidesKeyAndValue()
                                    QStringLiteral("ZelFreeMayanAnimalSign"))
                                  .fileName();
     QVERIFY2(path.endsWith(QStringLiteral("ZelFreeMayanAnimalSign.conf")), qPrintable(path));
+    // Never in the real home: the tests' own home lies in the temporary folder.
+    QVERIFY2(path.startsWith(QDir::tempPath() + QLatin1Char('/')), qPrintable(path));
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();

@@ -39,8 +39,10 @@ int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsSet("ZEL_TEST_HOLD_LOCK"))
         return holdInstanceLock(argc, argv);
-    // Never touch the real user's settings, runtime folder or browser.
+    // Never touch the real user's settings, runtime folder or browser. Qt's test mode keeps
+    // settings under $HOME/.qttest whatever XDG_CONFIG_HOME says, so the home moves as well.
     QTemporaryDir home;
+    qputenv("HOME", home.path().toUtf8());
     qputenv("XDG_RUNTIME_DIR", home.filePath(QStringLiteral("runtime")).toUtf8());
     qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toUtf8());
     QDir(home.path()).mkpath(QStringLiteral("runtime"));
