@@ -24,6 +24,10 @@ void runStep(const std::function<void()> &step)
 
 } // namespace
 
+Startup::Startup(const QString &lockPath)
+    : instance(lockPath)
+{ }
+
 bool Startup::run()
 {
     if (refuseSecondInstance())
@@ -42,7 +46,8 @@ bool Startup::run()
 
 bool Startup::refuseSecondInstance()
 {
-    if (instance.acquire())
+    // A lock that cannot be made is a failing step like any other: skipped, and the program starts.
+    if (instance.acquire() || !instance.heldByAnother())
         return false;
     desktop().showMessage({QStringLiteral("Application is already running"),
                            AppInfo::applicationTitle(), MessageIcon::Information, MessageButton::Ok,

@@ -7,6 +7,8 @@
 class Startup
 {
 public:
+    explicit Startup(const QString &lockPath = SingleInstance::lockFilePath());
+
     // False when the program must end at once: another instance is running.
     bool run();
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QClipboard>
 #include <QDate>
 #include <QFlags>
 #include <QString>
@@ -31,7 +32,8 @@ struct FileRequest
 };
 
 // Where the program talks to the user modally or to the desktop: message boxes, file dialogs,
-// the browser, the calendar and the random-number generator. Tests install a scripted one.
+// the browser, the calendar, the random-number generator and the clipboard's owner. Tests
+// install a scripted one.
 class Desktop
 {
 public:
@@ -46,6 +48,8 @@ public:
     virtual void seedRandomFromClock() = 0;
     // Uniform in [0, 1).
     virtual double nextRandom() = 0;
+    // Whether what the clipboard holds in the given mode was put there by this program.
+    virtual bool ownsClipboard(QClipboard::Mode mode) = 0;
 
     // The program's error message: error icon, one OK button, the application title.
     void showError(const QString &text);

@@ -2,6 +2,7 @@
 
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QTime>
 #include <QUrl>
@@ -73,4 +74,18 @@ double QtDesktop::nextRandom()
     while (r >= 1.0)
         r = distribution(generator);
     return r;
+}
+
+bool QtDesktop::ownsClipboard(QClipboard::Mode mode)
+{
+    const QClipboard *clipboard = QGuiApplication::clipboard();
+    switch (mode) {
+    case QClipboard::Clipboard:
+        return clipboard->ownsClipboard();
+    case QClipboard::Selection:
+        return clipboard->ownsSelection();
+    case QClipboard::FindBuffer:
+        return clipboard->ownsFindBuffer();
+    }
+    return false;
 }

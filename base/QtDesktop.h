@@ -15,6 +15,7 @@ public:
     QDate today() override;
     void seedRandomFromClock() override;
     double nextRandom() override;
+    bool ownsClipboard(QClipboard::Mode mode) override;
 
 private:
     std::mt19937 generator;

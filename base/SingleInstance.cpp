@@ -5,8 +5,8 @@
 #include <QDir>
 #include <QStandardPaths>
 
-SingleInstance::SingleInstance()
-    : lock(lockFilePath())
+SingleInstance::SingleInstance(const QString &lockPath)
+    : lock(lockPath)
 {
     // The lock lives as long as the program runs, so age says nothing; a lock whose process has
     // died (a crash, a kill) is still recognised by its process id and taken over.
@@ -16,6 +16,11 @@ SingleInstance::SingleInstance()
 bool SingleInstance::acquire()
 {
     return lock.tryLock(0);
+}
+
+bool SingleInstance::heldByAnother() const
+{
+    return lock.error() == QLockFile::LockFailedError;
 }
 
 QString SingleInstance::lockFilePath()

@@ -6,10 +6,13 @@
 class SingleInstance
 {
 public:
-    SingleInstance();
+    explicit SingleInstance(const QString &lockPath = lockFilePath());
 
     // True when no other living instance holds the lock; the lock is then ours until destruction.
     bool acquire();
+    // After a failed acquire: whether a living process holds the lock, rather than the lock
+    // being impossible to make (a folder that is missing, read-only or full).
+    bool heldByAnother() const;
 
     static QString lockFilePath();
 

@@ -5,6 +5,7 @@
 #include <QSettings>
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <memory>
 
 namespace modHelp {
@@ -12,6 +13,31 @@ namespace modHelp {
 namespace {
 
 constexpr char settingsSection[] = "Settings";
+
+bool carried(const QByteArray &utf8)
+{
+    return std::all_of(utf8.begin(), utf8.end(), [](char byte) {
+        return static_cast<unsigned char>(byte) + ScrambleOffset <= 255;
+    });
+}
+
+// The text as UTF-8 without the characters that have a byte the shift would push past 255. Such a
+// character is left out whole: a byte of it left behind would spoil the decoding of the rest.
+QByteArray carriedUtf8(const QString &text)
+{
+    QByteArray out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size();) {
+        const bool pair = text.at(i).isHighSurrogate() && i + 1 < text.size()
+                && text.at(i + 1).isLowSurrogate();
+        const qsizetype length = pair ? 2 : 1;
+        const QByteArray utf8 = QStringView(text).mid(i, length).toUtf8();
+        if (carried(utf8))
+            out.append(utf8);
+        i += length;
+    }
+    return out;
+}
 
 QByteArray shifted(const QByteArray &bytes, int offset)
 {
@@ -87,7 +113,7 @@ QString scrambledFromBytes(const QByteArray &bytes)
 
 QString ScrambleText(const QString &text)
 {
-    return scrambledFromBytes(shifted(text.toUtf8(), ScrambleOffset));
+    return scrambledFromBytes(shifted(carriedUtf8(text), ScrambleOffset));
 }
 
 QString UnscrambleText(const QString &scrambled)

@@ -11,8 +11,8 @@ namespace modHelp {
 inline constexpr int ScrambleOffset = 14;
 
 // A scrambled text is a text of byte values 0 to 255, one character per byte. Plain texts become
-// bytes as UTF-8 first, so names in any script survive; every byte whose shifted value would leave
-// 0 to 255 is left out.
+// bytes as UTF-8 first, so names in any script survive; a character with a byte whose shifted
+// value would leave 0 to 255 (from U+80000 on) is left out whole, and the rest survives exactly.
 QString ScrambleText(const QString &text);
 // Decodes the unshifted bytes as UTF-8, or as Windows-1252 where they are not UTF-8.
 QString UnscrambleText(const QString &scrambled);

@@ -17,6 +17,7 @@ public:
     QDate today() override;
     void seedRandomFromClock() override;
     double nextRandom() override;
+    bool ownsClipboard(QClipboard::Mode mode) override;
 
     // A message during a timed step means the step did not run as intended.
     int messageCount = 0;

@@ -1,7 +1,9 @@
 #include "report/frmSave.h"
 #include "ui_frmSave.h"
 
+#include "base/AppInfo.h"
 #include "base/Desktop.h"
+#include "report/PrintSystem.h"
 #include "report/SavedReadingFile.h"
 #include "report/modRTB.h"
 #include "web/modHelpPages.h"
@@ -14,7 +16,6 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPrinter>
-#include <QPrinterInfo>
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -50,11 +51,23 @@ QString dateOfBirth(const modMayanAnimalMoonSign::BirthInputType &input)
 }
 
 // The report is for reading and printing only: whatever the user does with the box, nothing of
-// it is left to paste elsewhere.
+// it is left to paste elsewhere. What another program put on the clipboard or into the selection
+// is the user's and stays.
 void emptyClipboard()
 {
-    if (QClipboard *clipboard = QGuiApplication::clipboard())
-        clipboard->clear();
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    if (!clipboard)
+        return;
+    if (desktop().ownsClipboard(QClipboard::Clipboard))
+        clipboard->clear(QClipboard::Clipboard);
+    if (clipboard->supportsSelection() && desktop().ownsClipboard(QClipboard::Selection))
+        clipboard->clear(QClipboard::Selection);
+}
+
+void warnOfPrinting(const QString &text)
+{
+    desktop().showMessage({text, AppInfo::applicationTitle(),
+                           MessageIcon::Warning, MessageButton::Ok, MessageButton::Ok});
 }
 
 } // namespace
@@ -127,9 +140,14 @@ void frmSave::insertAtCaret(const QString &text, const QTextCharFormat &style)
     ui->RTB->setTextCursor(caret);
 }
 
-void frmSave::printReport(QPrinter &printer)
+bool frmSave::printReport(QPrinter &printer)
 {
+    // A print queue, or a printer that writes files, shows the job by this name.
+    printer.setDocName(tr("Zel Mayan Animal Sign - %1").arg(input.strName));
+    if (!printer.isValid())
+        return false;
     ui->RTB->document()->print(&printer);
+    return printer.printerState() != QPrinter::Error;
 }
 
 void frmSave::cmdPrint_Click()
@@ -137,12 +155,15 @@ void frmSave::cmdPrint_Click()
     QTextCursor caret = ui->RTB->textCursor();
     caret.clearSelection();
     ui->RTB->setTextCursor(caret);
-    // No printer, no dialog and no message: printing is simply skipped.
-    const QPrinterInfo printerInfo = QPrinterInfo::defaultPrinter();
-    if (printerInfo.isNull())
+    // A printer that prints asks nothing; only a job that cannot go out is reported.
+    const QString printerName = printSystem().defaultPrinterName();
+    if (printerName.isEmpty()) {
+        warnOfPrinting(tr("No default printer is set up."));
         return;
-    QPrinter printer(printerInfo);
-    printReport(printer);
+    }
+    const std::unique_ptr<QPrinter> printer = printSystem().openPrinter(printerName);
+    if (!printer || !printReport(*printer))
+        warnOfPrinting(tr("The report could not be sent to the printer %1.").arg(printerName));
 }
 
 void frmSave::cmdSave_Click()

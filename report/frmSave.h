@@ -31,8 +31,9 @@ public:
     static void showModal(const modMayanAnimalMoonSign::BirthInputType &input,
                           const QStringList &resultCaptions);
 
-    // The whole report on the given printer, as Print sends it to the default one.
-    void printReport(QPrinter &printer);
+    // The whole report on the given printer as a job named after the person, as Print sends it to
+    // the default one; false when the printer could not be opened.
+    bool printReport(QPrinter &printer);
 
 public slots:
     void cmdPrint_Click();

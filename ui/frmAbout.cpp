@@ -17,7 +17,8 @@ frmAbout::frmAbout(QWidget *parent)
     ui->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
     ui->lblHomePage->setText(QStringLiteral("Click here to visit ") + modHelp::siteAddress());
-    ui->Label1->setText(ProgramTexts::aboutDescription());
+    WindowLook::setCaptionKeepingAddress(ui->Label1, ProgramTexts::aboutDescription(),
+                                         modHelp::siteAddress());
     ui->picIcon->setPixmap(WindowLook::applicationIcon().pixmap(iconSize));
     WindowLook::apply(this, clientSize);
     connect(ui->cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);

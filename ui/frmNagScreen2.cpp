@@ -89,7 +89,8 @@ void frmNagScreen2::Form_Load()
 {
     desktop().seedRandomFromClock();
     drawnAppeal = appealFor(desktop().nextRandom());
-    ui->Label2->setText(ProgramTexts::supportText(drawnAppeal));
+    WindowLook::setCaptionKeepingAddress(ui->Label2, ProgramTexts::supportText(drawnAppeal),
+                                         modHelp::siteAddress());
 }
 
 void frmNagScreen2::cmdSubmit_Click()

@@ -2,6 +2,7 @@
 
 #include "web/modHelpPages.h"
 #include "widgets/LinkLabel.h"
+#include "widgets/WindowLook.h"
 
 #include <QAction>
 
@@ -27,7 +28,7 @@ QString siteSlogan()
 
 void connectPromotions(LinkLabel *label61, LinkLabel *lblCobrand, LinkLabel *lblFullBrand)
 {
-    label61->setText(siteSlogan());
+    WindowLook::setCaptionKeepingAddress(label61, siteSlogan(), modHelp::siteAddress());
     QObject::connect(label61, &LinkLabel::clicked, &modHelp::OpenHomePage);
     QObject::connect(lblCobrand, &LinkLabel::clicked, &modHelp::OpenCoBrandPage);
     QObject::connect(lblFullBrand, &LinkLabel::clicked, &modHelp::OpenFullyBrandedPage);

@@ -8,6 +8,7 @@
 #include <QMainWindow>
 #include <QScreen>
 #include <QStyle>
+#include <QTextBoundaryFinder>
 #include <QWidget>
 
 namespace WindowLook {
@@ -23,6 +24,22 @@ void paintBackground(QWidget *window, const QColor &background)
     palette.setColor(QPalette::Window, background);
     client->setPalette(palette);
     client->setAutoFillBackground(true);
+}
+
+// The address with a word joiner at every place where a line may break inside it.
+QString joinedForLayout(const QString &address)
+{
+    QString joined;
+    QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, address);
+    qsizetype from = 0;
+    for (qsizetype at = breaks.toNextBoundary(); at > 0 && at < address.size();
+         at = breaks.toNextBoundary()) {
+        joined += QStringView(address).mid(from, at - from);
+        joined += QChar(0x2060);
+        from = at;
+    }
+    joined += QStringView(address).mid(from);
+    return joined;
 }
 
 void fixClientSize(QWidget *window, QSize clientSize)
@@ -70,6 +87,15 @@ void centreOnScreen(QWidget *window)
     window->move(
             area.center()
             - QPoint(window->frameGeometry().width() / 2, window->frameGeometry().height() / 2));
+}
+
+void setCaptionKeepingAddress(QLabel *label, const QString &caption, const QString &address)
+{
+    QString shown = caption;
+    if (!address.isEmpty())
+        shown.replace(address, joinedForLayout(address));
+    label->setText(shown);
+    label->setAccessibleName(caption);
 }
 
 QIcon applicationIcon()

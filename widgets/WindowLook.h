@@ -3,7 +3,9 @@
 #include <QColor>
 #include <QIcon>
 #include <QSize>
+#include <QString>
 
+class QLabel;
 class QWidget;
 
 // The look every window of the program shares.
@@ -18,6 +20,10 @@ void apply(QWidget *window, QSize clientSize, Minimise minimise = Minimise::No,
 // Labels marked autoSize take exactly the size of their caption, growing right and down.
 void fitAutoSizeLabels(QWidget *container);
 void centreOnScreen(QWidget *window);
+// A wrapping caption that holds a web address: the address is kept on one line by word joiners
+// (U+2060) where a line could break inside it (after "http://", say); screen readers are given the
+// caption as written.
+void setCaptionKeepingAddress(QLabel *label, const QString &caption, const QString &address);
 QIcon applicationIcon();
 
 } // namespace WindowLook

@@ -16,7 +16,9 @@ private slots:
     void roundTrip_data();
     void roundTrip();
     void neverLineBreaks();
-    void bytesAboveTheBoundAreDropped();
+    void januaryShiftsEachByte();
+    void uncarriedCharactersAreDroppedAlone_data();
+    void uncarriedCharactersAreDroppedAlone();
     void shortScrambledBytesAreDropped();
     void notUtf8FallsBackToWindows1252();
     void settingsRoundTrip();
@@ -62,19 +64,40 @@ void TestScrambler::neverLineBreaks()
     QVERIFY(ScrambleOffset > 13);
 }
 
-void TestScrambler::bytesAboveTheBoundAreDropped()
+void TestScrambler::januaryShiftsEachByte()
 {
     // "January" keeps its seven characters, each shifted by the offset.
     const QByteArray january = scrambledBytes(ScrambleText(QStringLiteral("January")));
     QCOMPARE(january.size(), 7);
     QCOMPARE(int(static_cast<unsigned char>(january.at(0))), 'J' + ScrambleOffset);
+}
 
-    // U+F0000 (plane 15) is F3 B0 80 80 in UTF-8: its lead byte cannot be shifted and is lost,
-    // and with it the character.
-    const QString plane15 = QString::fromUcs4(U"a\U000F0000b");
-    const QByteArray scrambled = scrambledBytes(ScrambleText(plane15));
-    QCOMPARE(scrambled.size(), 1 + 3 + 1);
-    QVERIFY(!UnscrambleText(ScrambleText(plane15)).contains(QString::fromUcs4(U"\U000F0000")));
+void TestScrambler::uncarriedCharactersAreDroppedAlone_data()
+{
+    // From U+80000 on, the UTF-8 lead byte (F2 to F4) cannot be shifted: the character goes, and
+    // only it. Planes 0 to 7 (lead bytes up to F1) are carried.
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("restored");
+    QTest::newRow("accented and plane 15")
+            << QString::fromUcs4(U"Zoë\U000F0000") << QStringLiteral("Zoë");
+    QTest::newRow("plane 1 kept, plane 16 dropped")
+            << QString::fromUcs4(U"Kim 🐆\U0010FFFD Lee") << QStringLiteral("Kim 🐆 Lee");
+    QTest::newRow("planes 0, 1, 2 and 15 mixed")
+            << QString::fromUcs4(U"王\U0001D49C\U000F0001ña\U00020000 \U000FFFFDx")
+            << QString::fromUcs4(U"王\U0001D49Cña\U00020000 x");
+    QTest::newRow("last carried, first dropped")
+            << QString::fromUcs4(U"a\U0007FFFFb\U00080000c") << QString::fromUcs4(U"a\U0007FFFFbc");
+    QTest::newRow("nothing carried") << QString::fromUcs4(U"\U000F0000\U00100000") << QString();
+}
+
+void TestScrambler::uncarriedCharactersAreDroppedAlone()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, restored);
+    const QString scrambled = ScrambleText(text);
+    // No stray byte of a dropped character is left behind.
+    QCOMPARE(scrambledBytes(scrambled).size(), restored.toUtf8().size());
+    QCOMPARE(UnscrambleText(scrambled), restored);
 }
 
 void TestScrambler::shortScrambledBytesAreDropped()
@@ -116,6 +139,8 @@ void TestScrambler::settingsFileHidesKeyAndValue()
                                    QStringLiteral("ZelFreeMayanAnimalSign"))
                                  .fileName();
     QVERIFY2(path.endsWith(QStringLiteral("ZelFreeMayanAnimalSign.conf")), qPrintable(path));
+    // Never in the real home: the tests' own home lies in the temporary folder.
+    QVERIFY2(path.startsWith(QDir::tempPath() + QLatin1Char('/')), qPrintable(path));
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();

@@ -8,17 +8,40 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTest>
 
 #include <unistd.h>
 
 namespace {
 
+// QSettings keeps what it read of a file for the life of the process, and takes the file as
+// unchanged while its size and time are: a chmod changes neither. So the rows never open the
+// store's file through QSettings, not even to learn its name, and write it by hand.
 QString settingsFile()
 {
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope,
-                     QStringLiteral("ZelFreeMayanAnimalSign"))
-            .fileName();
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+            + QStringLiteral("/ZelFreeMayanAnimalSign.conf");
+}
+
+// The store's file as the program writes it, dated long ago so that its time differs from that of
+// any file the program wrote before.
+bool writeStoreFile(const QString &key, const QString &date)
+{
+    QByteArray escapedKey;
+    for (const char byte : modHelp::scrambledBytes(modHelp::ScrambleText(key))) {
+        const auto code = static_cast<unsigned char>(byte);
+        const bool plain = (code >= 'A' && code <= 'Z') || (code >= 'a' && code <= 'z');
+        escapedKey += plain ? QByteArray(1, byte)
+                            : '%' + QByteArray::number(code, 16).toUpper().rightJustified(2, '0');
+    }
+    // A scrambled date is printable ASCII without quotes or backslashes.
+    const QByteArray value = modHelp::scrambledBytes(modHelp::ScrambleText(date));
+    QFile file(settingsFile());
+    return file.open(QIODevice::WriteOnly)
+            && file.write("[Settings]\n" + escapedKey + "=\"" + value + "\"\n") > 0 && file.flush()
+            && file.setFileTime(QDateTime(QDate(2020, 1, 1), QTime(12, 0), Qt::UTC),
+                                QFileDevice::FileModificationTime);
 }
 
 void removeSettings()
@@ -47,20 +70,30 @@ void TestSettingsFaults::cleanup()
 {
     closeAllWindows();
     removeSettings();
+    // A write the store refused stays pending in QSettings' cache, to be written into whatever
+    // file the next row makes: write it out now, and remove it.
+    QSettings(QSettings::NativeFormat, QSettings::UserScope,
+              QStringLiteral("ZelFreeMayanAnimalSign"))
+            .sync();
+    removeSettings();
 }
 
 void TestSettingsFaults::startupSurvives_data()
 {
     QTest::addColumn<QString>("fault");
-    QTest::newRow("garbage bytes") << "garbage";
-    QTest::newRow("a folder where the file should be") << "folder";
-    QTest::newRow("unreadable and unwritable file") << "unreadable";
-    QTest::newRow("a stored value that is no date") << "no date";
+    QTest::addColumn<int>("questions");
+    QTest::newRow("garbage bytes") << "garbage" << 0;
+    QTest::newRow("a folder where the file should be") << "folder" << 0;
+    // The same file as the next row's, readable: its date long past asks the update question.
+    QTest::newRow("readable file, date long past") << "readable" << 1;
+    QTest::newRow("unreadable and unwritable file") << "unreadable" << 0;
+    QTest::newRow("a stored value that is no date") << "no date" << 0;
 }
 
 void TestSettingsFaults::startupSurvives()
 {
     QFETCH(QString, fault);
+    QFETCH(int, questions);
     removeSettings();
     QDir().mkpath(QFileInfo(settingsFile()).path());
     if (fault == QLatin1String("garbage")) {
@@ -71,9 +104,11 @@ void TestSettingsFaults::startupSurvives()
         QVERIFY(QDir().mkpath(settingsFile()));
     } else if (fault == QLatin1String("unreadable")) {
         if (geteuid() == 0)
-            QSKIP("root reads and writes any file");
-        QVERIFY(modHelp::writeSetting(QStringLiteral("Duration"), QStringLiteral("2020-01-01")));
+            QSKIP("root reads and writes any file; the unprivileged test run covers this row");
+        QVERIFY(writeStoreFile(QStringLiteral("Duration"), QStringLiteral("2020-01-01")));
         QVERIFY(QFile::setPermissions(settingsFile(), QFileDevice::Permissions()));
+    } else if (fault == QLatin1String("readable")) {
+        QVERIFY(writeStoreFile(QStringLiteral("Duration"), QStringLiteral("2020-01-01")));
     } else {
         QVERIFY(modHelp::writeSetting(QStringLiteral("Duration"), QStringLiteral("tomorrow")));
     }
@@ -82,8 +117,8 @@ void TestSettingsFaults::startupSurvives()
     Startup startup;
     QVERIFY(startup.run());
     QVERIFY(visibleWindow<frmMain>());
-    // Nothing the store holds is a date more than two weeks away: no question.
-    QVERIFY(desktop.messages.isEmpty());
+    // Only a readable date more than two weeks away asks.
+    QCOMPARE(desktop.messages.size(), questions);
 }
 
 QTEST_MAIN(TestSettingsFaults)

@@ -4,12 +4,15 @@
 #include "tests/common/WindowHelpers.h"
 #include "ui/frmMain.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <csignal>
+#include <unistd.h>
 
 namespace {
 
@@ -32,6 +35,8 @@ private slots:
     void firstStartShowsMainWindowOnly();
     void secondInstanceIsRefused();
     void killedHolderDoesNotBlock();
+    void lockThatCannotBeMadeSkipsTheCheck_data();
+    void lockThatCannotBeMadeSkipsTheCheck();
 
 private:
     // Another process of the program's that holds the lock.
@@ -50,7 +55,8 @@ void TestStartup::cleanup()
 
 bool TestStartup::startHolder(QProcess &holder)
 {
-    holder.start(QStringLiteral(ZEL_LOCK_HOLDER), {});
+    // Built beside this program.
+    holder.start(QCoreApplication::applicationDirPath() + QStringLiteral("/zel_lockholder"), {});
     return holder.waitForStarted() && holder.waitForReadyRead(10000)
             && holder.readLine().trimmed() == "holding";
 }
@@ -104,6 +110,41 @@ void TestStartup::killedHolderDoesNotBlock()
 
     ScriptedDesktop desktop;
     Startup startup;
+    QVERIFY(startup.run());
+    QVERIFY(desktop.messages.isEmpty());
+    QVERIFY(visibleWindow<frmMain>());
+}
+
+void TestStartup::lockThatCannotBeMadeSkipsTheCheck_data()
+{
+    QTest::addColumn<QString>("folder");
+    QTest::newRow("a file where the folder should be") << "file";
+    QTest::newRow("missing folder") << "missing";
+    QTest::newRow("read-only folder") << "read-only";
+}
+
+void TestStartup::lockThatCannotBeMadeSkipsTheCheck()
+{
+    QFETCH(QString, folder);
+    QTemporaryDir scratch;
+    QString lockFolder = scratch.filePath(folder);
+    if (folder == QLatin1String("file")) {
+        QFile file(lockFolder);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    } else if (folder == QLatin1String("read-only")) {
+        if (geteuid() == 0)
+            QSKIP("root writes into a read-only folder; the unprivileged test run covers this row");
+        QVERIFY(QDir(scratch.path()).mkdir(folder));
+        QVERIFY(QFile::setPermissions(lockFolder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    }
+    const QString lockPath
+            = QDir(lockFolder).filePath(QStringLiteral("ZelFreeMayanAnimalSign.lock"));
+    SingleInstance probe(lockPath);
+    QVERIFY(!probe.acquire());
+    QVERIFY(!probe.heldByAnother());
+
+    ScriptedDesktop desktop;
+    Startup startup(lockPath);
     QVERIFY(startup.run());
     QVERIFY(desktop.messages.isEmpty());
     QVERIFY(visibleWindow<frmMain>());

@@ -1,5 +1,6 @@
 #include "tests/common/LoudDesktop.h"
 
+#include <QPrinter>
 #include <QTest>
 #include <QUrl>
 
@@ -35,4 +36,16 @@ bool LoudDesktop::openUrl(const QUrl &url)
 {
     failUnscripted(QStringLiteral("web page: ") + url.toString());
     return false;
+}
+
+QString LoudDesktop::defaultPrinterName()
+{
+    failUnscripted(QStringLiteral("print job"));
+    return {};
+}
+
+std::unique_ptr<QPrinter> LoudDesktop::openPrinter(const QString &name)
+{
+    failUnscripted(QStringLiteral("printer: ") + name);
+    return nullptr;
 }

@@ -1,6 +1,18 @@
 #include "tests/common/ScriptedDesktop.h"
 
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QPrinter>
+
+namespace {
+
+// Marks what a test put on the clipboard on another program's behalf.
+const QString foreignFormat = QStringLiteral("application/x-zel-test-another-program");
+
+} // namespace
+
 ScriptedDesktop::ScriptedDesktop()
+    : previousPrintSystem(setPrintSystem(this))
 {
     setDesktop(this);
 }
@@ -8,6 +20,7 @@ ScriptedDesktop::ScriptedDesktop()
 ScriptedDesktop::~ScriptedDesktop()
 {
     setDesktop(nullptr);
+    setPrintSystem(previousPrintSystem);
 }
 
 MessageButton ScriptedDesktop::showMessage(const MessageRequest &request)
@@ -49,4 +62,35 @@ void ScriptedDesktop::seedRandomFromClock()
 double ScriptedDesktop::nextRandom()
 {
     return randomAnswers.isEmpty() ? 0.0 : randomAnswers.takeFirst();
+}
+
+void ScriptedDesktop::copyAsAnotherProgram(const QString &text)
+{
+    auto *data = new QMimeData;
+    data->setText(text);
+    data->setData(foreignFormat, QByteArray("1"));
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
+bool ScriptedDesktop::ownsClipboard(QClipboard::Mode mode)
+{
+    // The offscreen platform knows no owners: whatever this process put there without the
+    // mark counts as the program's own, as the last copy would on a desktop.
+    const QMimeData *data = QGuiApplication::clipboard()->mimeData(mode);
+    return !data || !data->hasFormat(foreignFormat);
+}
+
+QString ScriptedDesktop::defaultPrinterName()
+{
+    return printerName;
+}
+
+std::unique_ptr<QPrinter> ScriptedDesktop::openPrinter(const QString &name)
+{
+    if (name.isEmpty() || name != printerName)
+        return nullptr;
+    auto printer = std::make_unique<QPrinter>();
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(printerOutput);
+    return printer;
 }

@@ -41,6 +41,7 @@ void prepareApplication()
     installFontSubstitutions();
     static LoudDesktop loudDesktop;
     setDesktop(&loudDesktop);
+    setPrintSystem(&loudDesktop);
 }
 
 } // namespace

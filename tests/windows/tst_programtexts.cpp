@@ -1,8 +1,16 @@
 #include <QTest>
 
+#include "tests/common/ScriptedDesktop.h"
+#include "tests/common/WindowHelpers.h"
 #include "ui/ProgramTexts.h"
 #include "web/modHelpPages.h"
 #include "widgets/PageLinks.h"
+
+#include <QAccessible>
+#include <QLabel>
+#include <QTextLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -15,6 +23,21 @@ int lengthWithThisAddress(int defaultLength)
     return defaultLength + int(modHelp::siteAddress().size() - defaultAddress.size());
 }
 
+// The lines a word-wrapped label breaks its caption into, word joiners left out.
+QStringList wrappedLines(const QLabel *label)
+{
+    const QString text = label->text();
+    QTextLayout layout(text, label->font());
+    QStringList lines;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(label->contentsRect().width());
+        lines << text.mid(line.textStart(), line.textLength()).remove(QChar(0x2060));
+    }
+    layout.endLayout();
+    return lines;
+}
+
 } // namespace
 
 class TestProgramTexts : public QObject
@@ -22,6 +45,7 @@ class TestProgramTexts : public QObject
     Q_OBJECT
 
 private slots:
+    void cleanup();
     void lengths_data();
     void lengths();
     void sloganEndsWithTheSite();
@@ -31,7 +55,14 @@ private slots:
     void catalogueMentions_data();
     void catalogueMentions();
     void catalogueFitsItsLabel();
+    void siteAddressStaysOnOneLine_data();
+    void siteAddressStaysOnOneLine();
 };
+
+void TestProgramTexts::cleanup()
+{
+    closeAllWindows();
+}
 
 void TestProgramTexts::lengths_data()
 {
@@ -128,6 +159,46 @@ void TestProgramTexts::catalogueFitsItsLabel()
     QVERIFY2(text.length() >= 300 && text.length() <= 380,
              qPrintable(QString::number(text.length())));
     QVERIFY(!text.contains(QLatin1Char('\n')));
+}
+
+void TestProgramTexts::siteAddressStaysOnOneLine_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<double>("random");
+    QTest::newRow("main") << "main"
+                          << "Label61" << 0.0;
+    QTest::newRow("result") << "result"
+                            << "Label61" << 0.0;
+    QTest::newRow("report") << "report"
+                            << "Label61" << 0.0;
+    QTest::newRow("about") << "about"
+                           << "Label1" << 0.0;
+    // The exit appeal window draws one of four appeals.
+    for (int appeal = 0; appeal < 4; ++appeal)
+        QTest::addRow("exit appeal %d", appeal) << "appeal"
+                                                << "Label2" << (appeal + 0.5) / 4;
+}
+
+void TestProgramTexts::siteAddressStaysOnOneLine()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, label);
+    QFETCH(double, random);
+    ScriptedDesktop desktop;
+    desktop.randomAnswers = {random};
+    QWidget *shown = openProgramWindow(window, signNamed(QStringLiteral("Jaguar")).index);
+    QVERIFY(QTest::qWaitForWindowExposed(shown));
+    auto *caption = shown->findChild<QLabel *>(label);
+    QVERIFY(caption && caption->wordWrap());
+
+    const QString plain = QString(caption->text()).remove(QChar(0x2060));
+    QVERIFY(plain.contains(modHelp::siteAddress()));
+    QCOMPARE(QAccessible::queryAccessibleInterface(caption)->text(QAccessible::Name), plain);
+    const QStringList lines = wrappedLines(caption);
+    QVERIFY2(std::any_of(lines.begin(), lines.end(),
+                         [](const QString &line) { return line.contains(modHelp::siteAddress()); }),
+             qPrintable(lines.join(QLatin1String(" | "))));
 }
 
 QTEST_MAIN(TestProgramTexts)
