@@ -1,13 +1,14 @@
 #include "tests/common/ScriptedDesktop.h"
 
 ScriptedDesktop::ScriptedDesktop()
+    : replaced(&desktop())
 {
     setDesktop(this);
 }
 
 ScriptedDesktop::~ScriptedDesktop()
 {
-    setDesktop(nullptr);
+    setDesktop(replaced);
 }
 
 QMessageBox::StandardButton ScriptedDesktop::showMessage(const MessageRequest &request)

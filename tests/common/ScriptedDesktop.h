@@ -8,7 +8,7 @@
 #include <functional>
 
 // A desktop whose answers a test scripts and whose requests it records. Installed for the
-// lifetime of the object.
+// lifetime of the object; the desktop it replaced comes back when it goes.
 class ScriptedDesktop : public Desktop
 {
 public:
@@ -36,4 +36,7 @@ public:
     QString pathAnswer;
     QDate todayAnswer = QDate(2026, 12, 7);
     QList<double> randomAnswers;
+
+private:
+    Desktop *replaced;
 };
