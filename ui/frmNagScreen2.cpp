@@ -4,13 +4,13 @@
 #include "app/Blanks.h"
 #include "app/Desktop.h"
 #include "app/UnloadAllForms.h"
+#include "ui/BoxPrompt.h"
 #include "ui/ProgramTexts.h"
 #include "ui/WindowLook.h"
 #include "ui/modTellAFriend.h"
 #include "web/modHelpPages.h"
 
 #include <QCloseEvent>
-#include <QFocusEvent>
 #include <QKeyEvent>
 
 #include <algorithm>
@@ -37,13 +37,6 @@ QString withWindowsLineBreaks(QString text)
     return text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
 }
 
-// Focus moving to a menu, another window or a message box is not the user leaving the box.
-bool movesWithinWindow(const QEvent *event)
-{
-    const Qt::FocusReason reason = static_cast<const QFocusEvent *>(event)->reason();
-    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
-}
-
 } // namespace
 
 frmNagScreen2::frmNagScreen2(QWidget *parent)
@@ -61,12 +54,7 @@ frmNagScreen2::frmNagScreen2(QWidget *parent)
                         + QStringLiteral(" Now"));
     ui->Check1->setCursor(LinkLabel::handCursor(LinkLabel::ColourHand));
     ui->Label3->setText(ProgramTexts::catalogueText());
-    // The initial message carries a line break, so the first visit to the box keeps it.
-    ui->txtMessage->setPlainText(QStringLiteral("Your Message\n"));
-    const QList<QWidget *> boxes {ui->txtName, ui->txtEmail, ui->txtFriendName, ui->txtFriendEmail,
-                                  ui->txtMessage};
-    for (QWidget *box : boxes)
-        box->installEventFilter(this);
+    setUpFormBoxes();
     connect(ui->cmdSubmit, &QPushButton::clicked, this, &frmNagScreen2::cmdSubmit_Click);
     connect(ui->cmdClose, &QPushButton::clicked, this, &frmNagScreen2::cmdClose_Click);
     connect(ui->Check1, &QCheckBox::clicked, this, &frmNagScreen2::Check1_Click);
@@ -92,12 +80,33 @@ void frmNagScreen2::Form_Load()
     ui->Label2->setText(ProgramTexts::supportText(drawnAppeal));
 }
 
+std::array<QWidget *, modTellAFriend::fields.size()> frmNagScreen2::formBoxes() const
+{
+    return {ui->txtName, ui->txtEmail, ui->txtMessage, ui->txtFriendName, ui->txtFriendEmail};
+}
+
+void frmNagScreen2::setUpFormBoxes()
+{
+    const auto boxes = formBoxes();
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        const QString prompt = QString::fromLatin1(modTellAFriend::fields[i].prompt);
+        BoxPrompt::setText(boxes[i], prompt);
+        new BoxPrompt(boxes[i], prompt);
+    }
+    // The initial message carries a line break, so the first visit to the box keeps it.
+    ui->txtMessage->setPlainText(ui->txtMessage->toPlainText() + QLatin1Char('\n'));
+    ui->txtEmail->installEventFilter(this);
+    ui->txtFriendEmail->installEventFilter(this);
+}
+
 void frmNagScreen2::cmdSubmit_Click()
 {
-    modTellAFriend::submitForm({trimBlanks(ui->txtName->text()), trimBlanks(ui->txtEmail->text()),
-                                trimBlanks(boxText(ui->txtMessage)),
-                                trimBlanks(ui->txtFriendName->text()),
-                                trimBlanks(ui->txtFriendEmail->text())});
+    modTellAFriend::Referral referral;
+    const auto boxes = formBoxes();
+    for (std::size_t i = 0; i < boxes.size(); ++i)
+        referral.*modTellAFriend::fields[i].value = trimBlanks(BoxPrompt::text(boxes[i]));
+    referral.message = withWindowsLineBreaks(referral.message);
+    modTellAFriend::submitForm(referral);
 }
 
 void frmNagScreen2::cmdClose_Click()
@@ -129,23 +138,8 @@ void frmNagScreen2::closeEvent(QCloseEvent *event)
 
 bool frmNagScreen2::eventFilter(QObject *watched, QEvent *event)
 {
-    auto *box = qobject_cast<QWidget *>(watched);
-    switch (event->type()) {
-    case QEvent::FocusIn:
-        if (box && movesWithinWindow(event))
-            boxFocusIn(box);
-        break;
-    case QEvent::FocusOut:
-        if (box && movesWithinWindow(event))
-            boxFocusOut(box);
-        break;
-    case QEvent::KeyPress:
-        if (keyIsRefused(watched, static_cast<QKeyEvent *>(event)))
-            return true;
-        break;
-    default:
-        break;
-    }
+    if (event->type() == QEvent::KeyPress && keyIsRefused(watched, static_cast<QKeyEvent *>(event)))
+        return true;
     return QWidget::eventFilter(watched, event);
 }
 
@@ -179,44 +173,4 @@ void frmNagScreen2::refuseBlank(QLineEdit *box, int &KeyAscii)
     desktop().showError(QStringLiteral("Email Address Cannot Contain Space"));
     KeyAscii = 0;
     box->setFocus();
-}
-
-void frmNagScreen2::boxFocusIn(QWidget *box)
-{
-    if (trimBlanks(boxText(box)) == prompt(box))
-        setBoxText(box, QString());
-}
-
-void frmNagScreen2::boxFocusOut(QWidget *box)
-{
-    if (trimBlanks(boxText(box)).isEmpty())
-        setBoxText(box, prompt(box));
-}
-
-QString frmNagScreen2::boxText(QWidget *box) const
-{
-    if (box == ui->txtMessage)
-        return withWindowsLineBreaks(ui->txtMessage->toPlainText());
-    return static_cast<QLineEdit *>(box)->text();
-}
-
-void frmNagScreen2::setBoxText(QWidget *box, const QString &text)
-{
-    if (box == ui->txtMessage)
-        ui->txtMessage->setPlainText(text);
-    else
-        static_cast<QLineEdit *>(box)->setText(text);
-}
-
-QString frmNagScreen2::prompt(QWidget *box) const
-{
-    if (box == ui->txtName)
-        return QStringLiteral("Your Name");
-    if (box == ui->txtEmail)
-        return QStringLiteral("Your Email Address");
-    if (box == ui->txtFriendName)
-        return QStringLiteral("Friend's Name");
-    if (box == ui->txtFriendEmail)
-        return QStringLiteral("Friend's Email Address");
-    return QStringLiteral("Your Message");
 }

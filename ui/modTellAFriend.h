@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <array>
+
 // The refer-a-friend form's checks and the hand-over of the referral to the maker's site.
 namespace modTellAFriend {
 
@@ -14,6 +16,24 @@ struct Referral
     QString friendName;
     QString friendEmail;
 };
+
+// One field of the form: where its value goes, the prompt its box shows while the user has left it
+// blank (also the box's first text) and the message that asks for it.
+struct Field
+{
+    QString Referral::*value;
+    const char *prompt;
+    const char *missingMessage;
+};
+
+// In the order SubmitReferral asks for them.
+inline constexpr std::array<Field, 5> fields = {{
+        {&Referral::name, "Your Name", "Please Enter Your Name"},
+        {&Referral::email, "Your Email Address", "Please Enter Your Email"},
+        {&Referral::message, "Your Message", "Please Enter Your Message"},
+        {&Referral::friendName, "Friend's Name", "Please Enter Your Friend's Name"},
+        {&Referral::friendEmail, "Friend's Email Address", "Please Enter Your Friend's Email"},
+}};
 
 // The site's referral page with every field as a query value of its own.
 QString referralUrl(const Referral &referral);
