@@ -4,6 +4,8 @@
 #include "app/Desktop.h"
 #include "report/SavedReadingFile.h"
 #include "report/modRTB.h"
+#include "ui/ColourTable.h"
+#include "ui/FontTable.h"
 #include "ui/PageLinks.h"
 #include "ui/WindowLook.h"
 #include "web/modHelpPages.h"
@@ -57,6 +59,21 @@ void emptyClipboard()
         clipboard->clear();
 }
 
+void applyFontsAndColours(const Ui::frmSave &ui)
+{
+    using FontTable::Text;
+    FontTable::apply(Text::BoldLink, {ui.Label61, ui.lblCobrand, ui.lblFullBrand});
+    FontTable::apply(Text::Dialog, {ui.cmdSave});
+    FontTable::apply(Text::Body, {ui.cmdPrint});
+    FontTable::apply(Text::Report, {ui.RTB});
+    ColourTable::keepSystemColours({ui.cmdSave, ui.cmdPrint, ui.RTB});
+    ColourTable::setTextColour(ColourTable::white, {ui.Label61});
+    // Here the offers' text takes the system's window-background colour, the face of a text box.
+    ColourTable::setTextColour(ColourTable::systemColour(QPalette::Base),
+                               {ui.lblCobrand, ui.lblFullBrand});
+    ColourTable::setBackground(ColourTable::windowGreen, {ui.lblCobrand, ui.lblFullBrand});
+}
+
 } // namespace
 
 frmSave::frmSave(const modMayanAnimalMoonSign::BirthInputType &input,
@@ -67,6 +84,7 @@ frmSave::frmSave(const modMayanAnimalMoonSign::BirthInputType &input,
     , resultCaptions(resultCaptions)
 {
     ui->setupUi(this);
+    applyFontsAndColours(*ui);
     setAttribute(Qt::WA_DeleteOnClose);
     // Closing the report goes back to the result window; it never ends the program.
     setAttribute(Qt::WA_QuitOnClose, false);

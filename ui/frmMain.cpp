@@ -5,7 +5,9 @@
 #include "app/Desktop.h"
 #include "report/SavedReadingFile.h"
 #include "sign/modMayanAnimalMoonSign.h"
+#include "ui/ColourTable.h"
 #include "ui/ExitPath.h"
+#include "ui/FontTable.h"
 #include "ui/PageLinks.h"
 #include "ui/WindowLook.h"
 #include "ui/frmAbout.h"
@@ -22,6 +24,26 @@ constexpr int firstDay = 1;
 constexpr int lastDay = 31;
 constexpr int firstYear = 1900;
 constexpr int lastYear = 2050;
+
+void applyFontsAndColours(const Ui::frmMain &ui)
+{
+    using FontTable::Text;
+    FontTable::apply(Text::BoldLink, {ui.Label61, ui.lblCobrand, ui.lblFullBrand});
+    FontTable::apply(Text::BoldBody, {ui.Label3, ui.Label1, ui.Label2, ui.cmdProceed});
+    // The frame keeps an empty ::title rule in the form: with it Qt's style-sheet painter places
+    // the title, a pixel or two right of where the platform's style would.
+    FontTable::apply(Text::BoldList, {ui.fraDetails});
+    FontTable::apply(Text::List, {ui.cboMonth, ui.cboDate, ui.cboYear});
+    FontTable::apply(Text::Body, {ui.txtName});
+    FontTable::apply(Text::Heading, {ui.cmdOpen});
+    ColourTable::keepSystemColours(
+            {ui.cmdOpen, ui.cboMonth, ui.cboDate, ui.cboYear, ui.txtName, ui.cmdProceed});
+    ColourTable::setTextColour(ColourTable::white, {ui.Label61, ui.lblCobrand, ui.lblFullBrand});
+    ColourTable::setBackground(ColourTable::windowGreen, {ui.lblCobrand, ui.lblFullBrand});
+    ColourTable::setTextColour(ColourTable::lightYellow, {ui.Label3});
+    ColourTable::setTextColour(ColourTable::orange, {ui.fraDetails, ui.Label1, ui.Label2});
+}
+
 } // namespace
 
 frmMain::frmMain(QWidget *parent)
@@ -29,6 +51,7 @@ frmMain::frmMain(QWidget *parent)
     , ui(std::make_unique<Ui::frmMain>())
 {
     ui->setupUi(this);
+    applyFontsAndColours(*ui);
     setAttribute(Qt::WA_DeleteOnClose);
     WindowLook::apply(this, clientSize);
     PageLinks::connectMenu(ui->mnuOnline, ui->mnuVisit, ui->mnuUpdate, ui->mnuDonate,

@@ -5,6 +5,8 @@
 #include "app/Desktop.h"
 #include "app/UnloadAllForms.h"
 #include "ui/BoxPrompt.h"
+#include "ui/ColourTable.h"
+#include "ui/FontTable.h"
 #include "ui/ProgramTexts.h"
 #include "ui/WindowLook.h"
 #include "ui/modTellAFriend.h"
@@ -37,6 +39,32 @@ QString withWindowsLineBreaks(QString text)
     return text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
 }
 
+void applyFontsAndColours(const Ui::frmNagScreen2 &ui)
+{
+    using FontTable::Text;
+    // The two frames keep an empty ::title rule in the form: with it Qt's style-sheet painter
+    // places their titles, a pixel or two right of where the platform's style would.
+    FontTable::apply(Text::Heading, {ui.Label2, ui.Frame6, ui.Frame2});
+    FontTable::apply(Text::Banner, {ui.Label1});
+    FontTable::apply(Text::BoldLink, {ui.lblGoToHome});
+    FontTable::apply(Text::List, {ui.Label3});
+    FontTable::apply(Text::Dialog,
+                     {ui.txtName, ui.txtEmail, ui.txtFriendName, ui.txtFriendEmail, ui.txtMessage,
+                      ui.cmdClose});
+    FontTable::apply(Text::BoldBody, {ui.cmdSubmit});
+    FontTable::apply(Text::Body, {ui.Check1});
+    ColourTable::keepSystemColours({ui.txtName, ui.txtEmail, ui.txtFriendName, ui.txtFriendEmail,
+                                    ui.txtMessage, ui.cmdSubmit, ui.cmdClose, ui.Check1});
+    ColourTable::setBackground(ColourTable::navy, {ui.Frame6, ui.Frame2});
+    ColourTable::setTextColour(ColourTable::white, {ui.Frame6, ui.Frame2, ui.Label3});
+    ColourTable::setTextColour(ColourTable::yellow, {ui.lblGoToHome});
+    ColourTable::setTextColour(ColourTable::navy, {ui.Check1});
+    // The form's boxes are filled to their corners, over the navy of their frame.
+    ColourTable::setBackground(ColourTable::systemColour(QPalette::Base),
+                               {ui.Picture1, ui.txtName, ui.txtEmail, ui.txtFriendName,
+                                ui.txtFriendEmail, ui.txtMessage});
+}
+
 } // namespace
 
 frmNagScreen2::frmNagScreen2(QWidget *parent)
@@ -44,6 +72,7 @@ frmNagScreen2::frmNagScreen2(QWidget *parent)
     , ui(std::make_unique<Ui::frmNagScreen2>())
 {
     ui->setupUi(this);
+    applyFontsAndColours(*ui);
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_ShowWithoutActivating);
     WindowLook::apply(this, clientSize, WindowLook::Minimise::No, QColor(Qt::white));
