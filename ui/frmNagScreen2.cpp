@@ -118,7 +118,7 @@ void frmNagScreen2::setUpFormBoxes()
 {
     const auto boxes = formBoxes();
     for (std::size_t i = 0; i < boxes.size(); ++i) {
-        const QString prompt = QString::fromLatin1(modTellAFriend::fields[i].prompt);
+        const QString prompt = modTellAFriend::prompt(modTellAFriend::fields[i]);
         BoxPrompt::setText(boxes[i], prompt);
         new BoxPrompt(boxes[i], prompt);
     }

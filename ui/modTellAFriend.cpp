@@ -3,6 +3,7 @@
 #include "app/Desktop.h"
 #include "web/modHelpPages.h"
 
+#include <QCoreApplication>
 #include <QUrl>
 
 namespace modTellAFriend {
@@ -31,13 +32,18 @@ QString missingFieldMessage(const Referral &referral)
 {
     for (const Field &field : fields) {
         const QString &value = referral.*field.value;
-        if (value.isEmpty() || value == QLatin1String(field.prompt))
-            return QString::fromLatin1(field.missingMessage);
+        if (value.isEmpty() || value == prompt(field))
+            return QCoreApplication::translate("modTellAFriend", field.missingMessage);
     }
     return {};
 }
 
 } // namespace
+
+QString prompt(const Field &field)
+{
+    return QCoreApplication::translate("modTellAFriend", field.prompt);
+}
 
 QString referralUrl(const Referral &referral)
 {

@@ -18,7 +18,7 @@ struct Referral
 };
 
 // One field of the form: where its value goes, the prompt its box shows while the user has left it
-// blank (also the box's first text) and the message that asks for it.
+// blank (also the box's first text) and the message that asks for it, both untranslated.
 struct Field
 {
     QString Referral::*value;
@@ -28,12 +28,20 @@ struct Field
 
 // In the order SubmitReferral asks for them.
 inline constexpr std::array<Field, 5> fields = {{
-        {&Referral::name, "Your Name", "Please Enter Your Name"},
-        {&Referral::email, "Your Email Address", "Please Enter Your Email"},
-        {&Referral::message, "Your Message", "Please Enter Your Message"},
-        {&Referral::friendName, "Friend's Name", "Please Enter Your Friend's Name"},
-        {&Referral::friendEmail, "Friend's Email Address", "Please Enter Your Friend's Email"},
+        {&Referral::name, QT_TRANSLATE_NOOP("modTellAFriend", "Your Name"),
+         QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Name")},
+        {&Referral::email, QT_TRANSLATE_NOOP("modTellAFriend", "Your Email Address"),
+         QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Email")},
+        {&Referral::message, QT_TRANSLATE_NOOP("modTellAFriend", "Your Message"),
+         QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Message")},
+        {&Referral::friendName, QT_TRANSLATE_NOOP("modTellAFriend", "Friend's Name"),
+         QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Friend's Name")},
+        {&Referral::friendEmail, QT_TRANSLATE_NOOP("modTellAFriend", "Friend's Email Address"),
+         QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Friend's Email")},
 }};
+
+// The field's prompt as the user reads it.
+QString prompt(const Field &field);
 
 // The site's referral page with every field as a query value of its own.
 QString referralUrl(const Referral &referral);
