@@ -7,6 +7,8 @@
 #include "report/SavedReadingFile.h"
 #include "report/modRTB.h"
 #include "web/modHelpPages.h"
+#include "widgets/ColourTable.h"
+#include "widgets/FontTable.h"
 #include "widgets/PageLinks.h"
 #include "widgets/WindowLook.h"
 
@@ -66,8 +68,23 @@ void emptyClipboard()
 
 void warnOfPrinting(const QString &text)
 {
-    desktop().showMessage({text, AppInfo::applicationTitle(),
-                           MessageIcon::Warning, MessageButton::Ok, MessageButton::Ok});
+    desktop().showMessage({text, AppInfo::applicationTitle(), MessageIcon::Warning,
+                           MessageButton::Ok, MessageButton::Ok});
+}
+
+void applyFontsAndColours(const Ui::frmSave &ui)
+{
+    using FontTable::Text;
+    FontTable::apply(Text::BoldLink, {ui.Label61, ui.lblCobrand, ui.lblFullBrand});
+    FontTable::apply(Text::Dialog, {ui.cmdSave});
+    FontTable::apply(Text::Body, {ui.cmdPrint});
+    FontTable::apply(Text::Report, {ui.RTB});
+    ColourTable::keepSystemColours({ui.cmdSave, ui.cmdPrint, ui.RTB});
+    ColourTable::setTextColour(ColourTable::white, {ui.Label61});
+    // Here the offers' text takes the system's window-background colour, the face of a text box.
+    ColourTable::setTextColour(ColourTable::systemColour(QPalette::Base),
+                               {ui.lblCobrand, ui.lblFullBrand});
+    ColourTable::setBackground(ColourTable::windowGreen, {ui.lblCobrand, ui.lblFullBrand});
 }
 
 } // namespace
@@ -80,6 +97,7 @@ frmSave::frmSave(const modMayanAnimalMoonSign::BirthInputType &input,
     , resultCaptions(resultCaptions)
 {
     ui->setupUi(this);
+    applyFontsAndColours(*ui);
     setAttribute(Qt::WA_DeleteOnClose);
     // Closing the report goes back to the result window; it never ends the program.
     setAttribute(Qt::WA_QuitOnClose, false);

@@ -131,10 +131,13 @@ std::optional<int> LookupMayanName(const QString &mayanName)
     return std::nullopt;
 }
 
-SignRecord signRecord(int index)
+std::optional<SignRecord> signRecord(int index)
 {
-    return {index, strMayanNames[index], strAnimalNames[index], strCrystals[index],
-            strInterpretations[index]};
+    if (index < 0 || index >= SignCount)
+        return std::nullopt;
+    FillSignTables();
+    return SignRecord {index, strMayanNames[index], strAnimalNames[index], strCrystals[index],
+                       strInterpretations[index]};
 }
 
 const QStringList &monthNames()

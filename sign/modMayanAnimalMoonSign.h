@@ -48,7 +48,8 @@ QString interpretationText(int index);
 
 // Refills the table, then compares slots 0 to 12 exactly; the first equal slot wins.
 std::optional<int> LookupMayanName(const QString &mayanName);
-SignRecord signRecord(int index);
+// Refills the table and reads the sign in slot index; nothing for an index outside 0 to 12.
+std::optional<SignRecord> signRecord(int index);
 
 // The twelve month names in calendar order, as the month list offers them.
 const QStringList &monthNames();

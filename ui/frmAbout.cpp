@@ -3,11 +3,29 @@
 
 #include "ui/ProgramTexts.h"
 #include "web/modHelpPages.h"
+#include "widgets/ColourTable.h"
+#include "widgets/FontTable.h"
 #include "widgets/WindowLook.h"
 
 namespace {
 constexpr QSize clientSize(468, 195);
 constexpr QSize iconSize(32, 32);
+
+void applyFontsAndColours(const Ui::frmAbout &ui)
+{
+    using FontTable::Text;
+    FontTable::apply(Text::Heading, {ui.Label2});
+    FontTable::apply(Text::Body, {ui.Label1, ui.cmdOK});
+    FontTable::apply(Text::Link, {ui.lblHomePage, ui.lblCoBrand});
+    FontTable::apply(Text::BoldBody, {ui.Label3});
+    ColourTable::keepSystemColours({ui.cmdOK});
+    ColourTable::setTextColour(ColourTable::orange, {ui.Label2, ui.Label3});
+    ColourTable::setTextColour(ColourTable::yellow, {ui.Label1});
+    ColourTable::setTextColour(ColourTable::white, {ui.lblHomePage, ui.lblCoBrand});
+    ColourTable::setBackground(ColourTable::darkOrange, {ui.Line2});
+    ColourTable::setBackground(ColourTable::systemColour(QPalette::Base), {ui.picIcon});
+}
+
 } // namespace
 
 frmAbout::frmAbout(QWidget *parent)
@@ -15,6 +33,7 @@ frmAbout::frmAbout(QWidget *parent)
     , ui(std::make_unique<Ui::frmAbout>())
 {
     ui->setupUi(this);
+    applyFontsAndColours(*ui);
     setAttribute(Qt::WA_DeleteOnClose);
     ui->lblHomePage->setText(QStringLiteral("Click here to visit ") + modHelp::siteAddress());
     WindowLook::setCaptionKeepingAddress(ui->Label1, ProgramTexts::aboutDescription(),

@@ -9,6 +9,8 @@
 #include "ui/frmAbout.h"
 #include "ui/frmMayanAnimalMoonSignResult.h"
 #include "ui/modMayanAnimalMoonSignDisplay.h"
+#include "widgets/ColourTable.h"
+#include "widgets/FontTable.h"
 #include "widgets/PageLinks.h"
 #include "widgets/WindowLook.h"
 
@@ -22,6 +24,26 @@ constexpr int firstDay = 1;
 constexpr int lastDay = 31;
 constexpr int firstYear = 1900;
 constexpr int lastYear = 2050;
+
+void applyFontsAndColours(const Ui::frmMain &ui)
+{
+    using FontTable::Text;
+    FontTable::apply(Text::BoldLink, {ui.Label61, ui.lblCobrand, ui.lblFullBrand});
+    FontTable::apply(Text::BoldBody, {ui.Label3, ui.Label1, ui.Label2, ui.cmdProceed});
+    // The frame keeps an empty ::title rule in the form: with it Qt's style-sheet painter places
+    // the title, a pixel or two right of where the platform's style would.
+    FontTable::apply(Text::BoldList, {ui.fraDetails});
+    FontTable::apply(Text::List, {ui.cboMonth, ui.cboDate, ui.cboYear});
+    FontTable::apply(Text::Body, {ui.txtName});
+    FontTable::apply(Text::Heading, {ui.cmdOpen});
+    ColourTable::keepSystemColours(
+            {ui.cmdOpen, ui.cboMonth, ui.cboDate, ui.cboYear, ui.txtName, ui.cmdProceed});
+    ColourTable::setTextColour(ColourTable::white, {ui.Label61, ui.lblCobrand, ui.lblFullBrand});
+    ColourTable::setBackground(ColourTable::windowGreen, {ui.lblCobrand, ui.lblFullBrand});
+    ColourTable::setTextColour(ColourTable::lightYellow, {ui.Label3});
+    ColourTable::setTextColour(ColourTable::orange, {ui.fraDetails, ui.Label1, ui.Label2});
+}
+
 } // namespace
 
 frmMain::frmMain(QWidget *parent)
@@ -29,6 +51,7 @@ frmMain::frmMain(QWidget *parent)
     , ui(std::make_unique<Ui::frmMain>())
 {
     ui->setupUi(this);
+    applyFontsAndColours(*ui);
     setAttribute(Qt::WA_DeleteOnClose);
     WindowLook::apply(this, clientSize);
     PageLinks::connectMenu(ui->mnuOnline, ui->mnuVisit, ui->mnuUpdate, ui->mnuDonate,

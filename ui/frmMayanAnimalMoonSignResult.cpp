@@ -7,6 +7,8 @@
 #include "ui/frmAbout.h"
 #include "ui/frmMain.h"
 #include "web/modHelpPages.h"
+#include "widgets/ColourTable.h"
+#include "widgets/FontTable.h"
 #include "widgets/PageLinks.h"
 #include "widgets/WindowLook.h"
 
@@ -23,6 +25,29 @@ constexpr int sampleInterpretation = 1;
 
 QPointer<frmMayanAnimalMoonSignResult> loadedWindow;
 
+void applyFontsAndColours(const Ui::frmMayanAnimalMoonSignResult &ui)
+{
+    using FontTable::Text;
+    FontTable::apply(Text::BoldLink, {ui.Label61, ui.lblCobrand, ui.lblFullBrand, ui.Label13});
+    // The frame keeps an empty ::title rule in the form: with it Qt's style-sheet painter places
+    // the title, a pixel or two right of where the platform's style would.
+    FontTable::apply(Text::Heading, {ui.fraStarUserSignDetails});
+    FontTable::apply(Text::BoldBody, {ui.lblLabel_0, ui.lblLabel_1, ui.lblLabel_2, ui.lblLabel_3});
+    FontTable::apply(Text::SignName, {ui.lblResult_0});
+    FontTable::apply(Text::Body, {ui.lblResult_1, ui.lblResult_2, ui.lblResult_3});
+    FontTable::apply(Text::Body, {ui.cmdPrint, ui.cmdExit, ui.cmdBack});
+    ColourTable::keepSystemColours({ui.cmdPrint, ui.cmdExit, ui.cmdBack});
+    ColourTable::setTextColour(ColourTable::white, {ui.Label61, ui.lblCobrand, ui.lblFullBrand});
+    ColourTable::setBackground(ColourTable::windowGreen, {ui.lblCobrand, ui.lblFullBrand});
+    ColourTable::setTextColour(ColourTable::blue, {ui.Label13});
+    ColourTable::setTextColour(ColourTable::white, {ui.fraStarUserSignDetails});
+    ColourTable::setTextColour(ColourTable::orange,
+                               {ui.lblLabel_0, ui.lblLabel_1, ui.lblLabel_2, ui.lblLabel_3});
+    ColourTable::setTextColour(ColourTable::yellow, {ui.lblResult_0});
+    ColourTable::setTextColour(ColourTable::paleYellow,
+                               {ui.lblResult_1, ui.lblResult_2, ui.lblResult_3});
+}
+
 } // namespace
 
 frmMayanAnimalMoonSignResult::frmMayanAnimalMoonSignResult(QWidget *parent)
@@ -30,6 +55,7 @@ frmMayanAnimalMoonSignResult::frmMayanAnimalMoonSignResult(QWidget *parent)
     , ui(std::make_unique<Ui::frmMayanAnimalMoonSignResult>())
 {
     ui->setupUi(this);
+    applyFontsAndColours(*ui);
     setAttribute(Qt::WA_DeleteOnClose);
     lblResult = {ui->lblResult_0, ui->lblResult_1, ui->lblResult_2, ui->lblResult_3};
     ui->lblResult_3->setText(modMayanAnimalMoonSign::interpretationText(sampleInterpretation));

@@ -4,13 +4,15 @@
 #include "base/Blanks.h"
 #include "base/Desktop.h"
 #include "base/UnloadAllForms.h"
+#include "ui/BoxPrompt.h"
 #include "ui/ProgramTexts.h"
 #include "ui/modTellAFriend.h"
 #include "web/modHelpPages.h"
+#include "widgets/ColourTable.h"
+#include "widgets/FontTable.h"
 #include "widgets/WindowLook.h"
 
 #include <QCloseEvent>
-#include <QFocusEvent>
 #include <QKeyEvent>
 
 #include <algorithm>
@@ -37,11 +39,30 @@ QString withWindowsLineBreaks(QString text)
     return text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
 }
 
-// Focus moving to a menu, another window or a message box is not the user leaving the box.
-bool movesWithinWindow(const QEvent *event)
+void applyFontsAndColours(const Ui::frmNagScreen2 &ui)
 {
-    const Qt::FocusReason reason = static_cast<const QFocusEvent *>(event)->reason();
-    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+    using FontTable::Text;
+    // The two frames keep an empty ::title rule in the form: with it Qt's style-sheet painter
+    // places their titles, a pixel or two right of where the platform's style would.
+    FontTable::apply(Text::Heading, {ui.Label2, ui.Frame6, ui.Frame2});
+    FontTable::apply(Text::Banner, {ui.Label1});
+    FontTable::apply(Text::BoldLink, {ui.lblGoToHome});
+    FontTable::apply(Text::List, {ui.Label3});
+    FontTable::apply(Text::Dialog,
+                     {ui.txtName, ui.txtEmail, ui.txtFriendName, ui.txtFriendEmail, ui.txtMessage,
+                      ui.cmdClose});
+    FontTable::apply(Text::BoldBody, {ui.cmdSubmit});
+    FontTable::apply(Text::Body, {ui.Check1});
+    ColourTable::keepSystemColours({ui.txtName, ui.txtEmail, ui.txtFriendName, ui.txtFriendEmail,
+                                    ui.txtMessage, ui.cmdSubmit, ui.cmdClose, ui.Check1});
+    ColourTable::setBackground(ColourTable::navy, {ui.Frame6, ui.Frame2});
+    ColourTable::setTextColour(ColourTable::white, {ui.Frame6, ui.Frame2, ui.Label3});
+    ColourTable::setTextColour(ColourTable::yellow, {ui.lblGoToHome});
+    ColourTable::setTextColour(ColourTable::navy, {ui.Check1});
+    // The form's boxes are filled to their corners, over the navy of their frame.
+    ColourTable::setBackground(ColourTable::systemColour(QPalette::Base),
+                               {ui.Picture1, ui.txtName, ui.txtEmail, ui.txtFriendName,
+                                ui.txtFriendEmail, ui.txtMessage});
 }
 
 } // namespace
@@ -51,6 +72,7 @@ frmNagScreen2::frmNagScreen2(QWidget *parent)
     , ui(std::make_unique<Ui::frmNagScreen2>())
 {
     ui->setupUi(this);
+    applyFontsAndColours(*ui);
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_ShowWithoutActivating);
     WindowLook::apply(this, clientSize, WindowLook::Minimise::No, QColor(Qt::white));
@@ -61,12 +83,7 @@ frmNagScreen2::frmNagScreen2(QWidget *parent)
                         + QStringLiteral(" Now"));
     ui->Check1->setCursor(LinkLabel::handCursor(LinkLabel::ColourHand));
     ui->Label3->setText(ProgramTexts::catalogueText());
-    // The initial message carries a line break, so the first visit to the box keeps it.
-    ui->txtMessage->setPlainText(QStringLiteral("Your Message\n"));
-    const QList<QWidget *> boxes {ui->txtName, ui->txtEmail, ui->txtFriendName, ui->txtFriendEmail,
-                                  ui->txtMessage};
-    for (QWidget *box : boxes)
-        box->installEventFilter(this);
+    setUpFormBoxes();
     connect(ui->cmdSubmit, &QPushButton::clicked, this, &frmNagScreen2::cmdSubmit_Click);
     connect(ui->cmdClose, &QPushButton::clicked, this, &frmNagScreen2::cmdClose_Click);
     connect(ui->Check1, &QCheckBox::clicked, this, &frmNagScreen2::Check1_Click);
@@ -93,12 +110,33 @@ void frmNagScreen2::Form_Load()
                                          modHelp::siteAddress());
 }
 
+std::array<QWidget *, modTellAFriend::fields.size()> frmNagScreen2::formBoxes() const
+{
+    return {ui->txtName, ui->txtEmail, ui->txtMessage, ui->txtFriendName, ui->txtFriendEmail};
+}
+
+void frmNagScreen2::setUpFormBoxes()
+{
+    const auto boxes = formBoxes();
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        const QString prompt = modTellAFriend::prompt(modTellAFriend::fields[i]);
+        BoxPrompt::setText(boxes[i], prompt);
+        new BoxPrompt(boxes[i], prompt);
+    }
+    // The initial message carries a line break, so the first visit to the box keeps it.
+    ui->txtMessage->setPlainText(ui->txtMessage->toPlainText() + QLatin1Char('\n'));
+    ui->txtEmail->installEventFilter(this);
+    ui->txtFriendEmail->installEventFilter(this);
+}
+
 void frmNagScreen2::cmdSubmit_Click()
 {
-    modTellAFriend::submitForm({trimBlanks(ui->txtName->text()), trimBlanks(ui->txtEmail->text()),
-                                trimBlanks(boxText(ui->txtMessage)),
-                                trimBlanks(ui->txtFriendName->text()),
-                                trimBlanks(ui->txtFriendEmail->text())});
+    modTellAFriend::Referral referral;
+    const auto boxes = formBoxes();
+    for (std::size_t i = 0; i < boxes.size(); ++i)
+        referral.*modTellAFriend::fields[i].value = trimBlanks(BoxPrompt::text(boxes[i]));
+    referral.message = withWindowsLineBreaks(referral.message);
+    modTellAFriend::submitForm(referral);
 }
 
 void frmNagScreen2::cmdClose_Click()
@@ -130,23 +168,8 @@ void frmNagScreen2::closeEvent(QCloseEvent *event)
 
 bool frmNagScreen2::eventFilter(QObject *watched, QEvent *event)
 {
-    auto *box = qobject_cast<QWidget *>(watched);
-    switch (event->type()) {
-    case QEvent::FocusIn:
-        if (box && movesWithinWindow(event))
-            boxFocusIn(box);
-        break;
-    case QEvent::FocusOut:
-        if (box && movesWithinWindow(event))
-            boxFocusOut(box);
-        break;
-    case QEvent::KeyPress:
-        if (keyIsRefused(watched, static_cast<QKeyEvent *>(event)))
-            return true;
-        break;
-    default:
-        break;
-    }
+    if (event->type() == QEvent::KeyPress && keyIsRefused(watched, static_cast<QKeyEvent *>(event)))
+        return true;
     return QWidget::eventFilter(watched, event);
 }
 
@@ -180,44 +203,4 @@ void frmNagScreen2::refuseBlank(QLineEdit *box, int &KeyAscii)
     desktop().showError(QStringLiteral("Email Address Cannot Contain Space"));
     KeyAscii = 0;
     box->setFocus();
-}
-
-void frmNagScreen2::boxFocusIn(QWidget *box)
-{
-    if (trimBlanks(boxText(box)) == prompt(box))
-        setBoxText(box, QString());
-}
-
-void frmNagScreen2::boxFocusOut(QWidget *box)
-{
-    if (trimBlanks(boxText(box)).isEmpty())
-        setBoxText(box, prompt(box));
-}
-
-QString frmNagScreen2::boxText(QWidget *box) const
-{
-    if (box == ui->txtMessage)
-        return withWindowsLineBreaks(ui->txtMessage->toPlainText());
-    return static_cast<QLineEdit *>(box)->text();
-}
-
-void frmNagScreen2::setBoxText(QWidget *box, const QString &text)
-{
-    if (box == ui->txtMessage)
-        ui->txtMessage->setPlainText(text);
-    else
-        static_cast<QLineEdit *>(box)->setText(text);
-}
-
-QString frmNagScreen2::prompt(QWidget *box) const
-{
-    if (box == ui->txtName)
-        return QStringLiteral("Your Name");
-    if (box == ui->txtEmail)
-        return QStringLiteral("Your Email Address");
-    if (box == ui->txtFriendName)
-        return QStringLiteral("Friend's Name");
-    if (box == ui->txtFriendEmail)
-        return QStringLiteral("Friend's Email Address");
-    return QStringLiteral("Your Message");
 }

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "ui/modTellAFriend.h"
+
 #include <QWidget>
 
+#include <array>
 #include <memory>
 
 class QKeyEvent;
@@ -33,22 +36,20 @@ public slots:
     void lblGoToHome_Click();
 
 protected:
-    // The prompts of the five boxes and the blank refusal of the two address boxes.
+    // The blank refusal of the two address boxes.
     bool eventFilter(QObject *watched, QEvent *event) override;
     // Form_Unload: this window going away is the end of the program.
     void closeEvent(QCloseEvent *event) override;
 
 private:
     void Form_Load();
+    // The form's boxes in the order of the form's fields.
+    std::array<QWidget *, modTellAFriend::fields.size()> formBoxes() const;
+    void setUpFormBoxes();
     void txtEmail_KeyPress(int &KeyAscii);
     void txtFriendEmail_KeyPress(int &KeyAscii);
     void refuseBlank(QLineEdit *box, int &KeyAscii);
     bool keyIsRefused(QObject *box, QKeyEvent *event);
-    void boxFocusIn(QWidget *box);
-    void boxFocusOut(QWidget *box);
-    QString boxText(QWidget *box) const;
-    void setBoxText(QWidget *box, const QString &text);
-    QString prompt(QWidget *box) const;
 
     std::unique_ptr<Ui::frmNagScreen2> ui;
     int drawnAppeal = 0;

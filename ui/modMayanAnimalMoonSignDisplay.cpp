@@ -27,9 +27,10 @@ QPixmap animalPicture(int pictureNumber)
 void DisplayMoonSign(const QString &mayanName)
 {
     const std::optional<int> row = LookupMayanName(mayanName);
-    if (!row)
+    const std::optional<SignRecord> found = row ? signRecord(*row) : std::nullopt;
+    if (!found)
         return;
-    const SignRecord sign = signRecord(*row);
+    const SignRecord &sign = *found;
     frmMayanAnimalMoonSignResult *window = frmMayanAnimalMoonSignResult::loaded();
     const QString captions[] = {sign.mayanName, sign.animalName, sign.crystal, sign.interpretation};
     for (int i = 0; i < 4; ++i)

@@ -3,6 +3,7 @@
 #include "base/Desktop.h"
 #include "web/modHelpPages.h"
 
+#include <QCoreApplication>
 #include <QUrl>
 
 namespace modTellAFriend {
@@ -21,11 +22,6 @@ QString queryItem(const char *separator, const char *key, const QString &value)
     return QLatin1String(separator) + QLatin1String(key) + QLatin1Char('=') + queryValue(value);
 }
 
-bool isUnfilled(const QString &value, const char *prompt)
-{
-    return value.isEmpty() || value == QLatin1String(prompt);
-}
-
 bool isProperAddress(const QString &address)
 {
     return address.contains(QLatin1Char('@')) && address.contains(QLatin1Char('.'));
@@ -34,20 +30,20 @@ bool isProperAddress(const QString &address)
 // The first field left empty or at its prompt, as the message naming it; empty when all are filled.
 QString missingFieldMessage(const Referral &referral)
 {
-    if (isUnfilled(referral.name, "Your Name"))
-        return QStringLiteral("Please Enter Your Name");
-    if (isUnfilled(referral.email, "Your Email Address"))
-        return QStringLiteral("Please Enter Your Email");
-    if (isUnfilled(referral.message, "Your Message"))
-        return QStringLiteral("Please Enter Your Message");
-    if (isUnfilled(referral.friendName, "Friend's Name"))
-        return QStringLiteral("Please Enter Your Friend's Name");
-    if (isUnfilled(referral.friendEmail, "Friend's Email Address"))
-        return QStringLiteral("Please Enter Your Friend's Email");
+    for (const Field &field : fields) {
+        const QString &value = referral.*field.value;
+        if (value.isEmpty() || value == prompt(field))
+            return QCoreApplication::translate("modTellAFriend", field.missingMessage);
+    }
     return {};
 }
 
 } // namespace
+
+QString prompt(const Field &field)
+{
+    return QCoreApplication::translate("modTellAFriend", field.prompt);
+}
 
 QUrl referralUrl(const Referral &referral)
 {

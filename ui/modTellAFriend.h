@@ -3,6 +3,8 @@
 #include <QString>
 #include <QUrl>
 
+#include <array>
+
 // The refer-a-friend form's checks and the hand-over of the referral to the maker's site.
 namespace modTellAFriend {
 
@@ -15,6 +17,32 @@ struct Referral
     QString friendName;
     QString friendEmail;
 };
+
+// One field of the form: where its value goes, the prompt its box shows while the user has left it
+// blank (also the box's first text) and the message that asks for it, both untranslated.
+struct Field
+{
+    QString Referral::*value;
+    const char *prompt;
+    const char *missingMessage;
+};
+
+// In the order SubmitReferral asks for them.
+inline constexpr std::array<Field, 5> fields = {{
+        {&Referral::name, QT_TRANSLATE_NOOP("modTellAFriend", "Your Name"),
+         QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Name")},
+        {&Referral::email, QT_TRANSLATE_NOOP("modTellAFriend", "Your Email Address"),
+         QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Email")},
+        {&Referral::message, QT_TRANSLATE_NOOP("modTellAFriend", "Your Message"),
+         QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Message")},
+        {&Referral::friendName, QT_TRANSLATE_NOOP("modTellAFriend", "Friend's Name"),
+         QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Friend's Name")},
+        {&Referral::friendEmail, QT_TRANSLATE_NOOP("modTellAFriend", "Friend's Email Address"),
+         QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Friend's Email")},
+}};
+
+// The field's prompt as the user reads it.
+QString prompt(const Field &field);
 
 // The site's referral page with every field as a query value of its own.
 QUrl referralUrl(const Referral &referral);

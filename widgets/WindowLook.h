@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/ColourTable.h"
+
 #include <QColor>
 #include <QIcon>
 #include <QSize>
@@ -16,7 +18,7 @@ enum class Minimise { No, Yes };
 // Caption, icon, background, a fixed client size the user cannot change, no maximise button,
 // and labels marked autoSize sized to their captions.
 void apply(QWidget *window, QSize clientSize, Minimise minimise = Minimise::No,
-           const QColor &background = QColor(0, 128, 0));
+           const QColor &background = QColor(ColourTable::windowGreen));
 // Labels marked autoSize take exactly the size of their caption, growing right and down.
 void fitAutoSizeLabels(QWidget *container);
 void centreOnScreen(QWidget *window);

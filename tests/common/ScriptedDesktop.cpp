@@ -12,15 +12,16 @@ const QString foreignFormat = QStringLiteral("application/x-zel-test-another-pro
 } // namespace
 
 ScriptedDesktop::ScriptedDesktop()
-    : previousPrintSystem(setPrintSystem(this))
+    : replaced(&desktop())
+    , replacedPrintSystem(setPrintSystem(this))
 {
     setDesktop(this);
 }
 
 ScriptedDesktop::~ScriptedDesktop()
 {
-    setDesktop(nullptr);
-    setPrintSystem(previousPrintSystem);
+    setDesktop(replaced);
+    setPrintSystem(replacedPrintSystem);
 }
 
 MessageButton ScriptedDesktop::showMessage(const MessageRequest &request)

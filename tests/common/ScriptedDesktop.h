@@ -9,7 +9,7 @@
 #include <functional>
 
 // A desktop, print system included, whose answers a test scripts and whose requests it records.
-// Installed for the lifetime of the object.
+// Installed for the lifetime of the object; the desktop it replaced comes back when it goes.
 class ScriptedDesktop : public Desktop, public PrintSystem
 {
 public:
@@ -49,5 +49,6 @@ public:
     QString printerOutput;
 
 private:
-    PrintSystem *previousPrintSystem;
+    Desktop *replaced;
+    PrintSystem *replacedPrintSystem;
 };

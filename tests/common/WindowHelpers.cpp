@@ -40,13 +40,12 @@ using namespace modMayanAnimalMoonSign;
 
 SignRecord signNamed(const QString &mayanName)
 {
-    return signRecord(LookupMayanName(mayanName).value());
+    return signRecord(LookupMayanName(mayanName).value()).value();
 }
 
 SignRecord filledSign(int index)
 {
-    FillSignTables();
-    return signRecord(index);
+    return signRecord(index).value();
 }
 
 QStringList captionsOf(const SignRecord &sign)

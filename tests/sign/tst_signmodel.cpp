@@ -66,6 +66,9 @@ private slots:
     void lookupRefuses_data();
     void lookupRefuses();
     void repeatedLookupsAgree();
+    void recordRefillsTheTable();
+    void recordRefusesIndex_data();
+    void recordRefusesIndex();
     void tableHasFourteenSlots();
 };
 
@@ -124,7 +127,7 @@ void TestSignModel::lookupFindsEachSign()
         QVERIFY2(row.has_value(), qPrintable(keys.at(i)));
         QCOMPARE(*row, i);
     }
-    const SignRecord jaguar = signRecord(*LookupMayanName(QStringLiteral("Jaguar")));
+    const SignRecord jaguar = signRecord(*LookupMayanName(QStringLiteral("Jaguar"))).value();
     QCOMPARE(jaguar.animalName, QStringLiteral("Balam"));
     QCOMPARE(jaguar.crystal, QStringLiteral("Alexandrite"));
     QCOMPARE(jaguar.interpretation.size(), 790);
@@ -151,12 +154,43 @@ void TestSignModel::lookupRefuses()
 void TestSignModel::repeatedLookupsAgree()
 {
     const std::optional<int> first = LookupMayanName(QStringLiteral("Aak"));
-    const SignRecord record = signRecord(*first);
+    const SignRecord record = signRecord(*first).value();
     const std::optional<int> second = LookupMayanName(QStringLiteral("Aak"));
     QCOMPARE(second, first);
-    QCOMPARE(signRecord(*second).interpretation, record.interpretation);
+    QCOMPARE(signRecord(*second)->interpretation, record.interpretation);
     QCOMPARE(record.animalName, QStringLiteral("Turtle / Tortoise"));
     QCOMPARE(record.pictureNumber(), 13);
+}
+
+void TestSignModel::recordRefillsTheTable()
+{
+    // Nothing looked up before: the record alone must bring back a spoilt slot.
+    strMayanNames[4].clear();
+    strAnimalNames[4] = QStringLiteral("Parrot");
+    strInterpretations[4].clear();
+    const std::optional<SignRecord> record = signRecord(4);
+    QVERIFY(record.has_value());
+    QCOMPARE(record->index, 4);
+    QCOMPARE(record->mayanName, QStringLiteral("Cutz"));
+    QCOMPARE(record->animalName, QStringLiteral("Peacock"));
+    QCOMPARE(record->crystal, QStringLiteral("Red Topaz"));
+    QCOMPARE(record->interpretation, interpretationText(4));
+    QVERIFY(!record->interpretation.isEmpty());
+}
+
+void TestSignModel::recordRefusesIndex_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::newRow("negative") << -1;
+    QTest::newRow("the unused slot") << 13;
+    QTest::newRow("past the table") << 14;
+    QTest::newRow("far out") << 1000;
+}
+
+void TestSignModel::recordRefusesIndex()
+{
+    QFETCH(int, index);
+    QVERIFY(!signRecord(index).has_value());
 }
 
 void TestSignModel::tableHasFourteenSlots()

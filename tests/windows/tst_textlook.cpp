@@ -1,0 +1,139 @@
+#include "tests/common/ScriptedDesktop.h"
+#include "tests/common/WindowHelpers.h"
+#include "widgets/ColourTable.h"
+
+#include <QGroupBox>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+QWidget *openWindow(const QString &which)
+{
+    return openProgramWindow(which, signNamed(QStringLiteral("Jaguar")).index);
+}
+
+// A frame's empty title rule only picks the painter of its caption; it carries no look.
+bool carriesNoLook(const QWidget *widget)
+{
+    const QString sheet = widget->styleSheet();
+    return sheet.isEmpty()
+            || (qobject_cast<const QGroupBox *>(widget)
+                && sheet
+                        == QLatin1Char('#') + widget->objectName() + QStringLiteral("::title { }"));
+}
+
+} // namespace
+
+// The fonts and colours come from the program's tables, not from style sheets in the forms.
+class TestTextLook : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup();
+    void formsCarryNoLook_data();
+    void formsCarryNoLook();
+    void textsTakeTheirLook_data();
+    void textsTakeTheirLook();
+    void controlsKeepSystemColours();
+};
+
+void TestTextLook::cleanup()
+{
+    closeAllWindows();
+}
+
+void TestTextLook::formsCarryNoLook_data()
+{
+    QTest::addColumn<QString>("window");
+    for (const char *window : {"main", "result", "report", "about", "exit appeal"})
+        QTest::newRow(window) << QString::fromLatin1(window);
+}
+
+void TestTextLook::formsCarryNoLook()
+{
+    QFETCH(QString, window);
+    ScriptedDesktop desktop;
+    QWidget *shown = openWindow(window);
+    QStringList styled;
+    for (const QWidget *widget : shown->findChildren<QWidget *>()) {
+        if (!carriesNoLook(widget))
+            styled << widget->objectName() + QStringLiteral(": ") + widget->styleSheet();
+    }
+    QVERIFY2(styled.isEmpty(), qPrintable(styled.join(QLatin1String("; "))));
+}
+
+void TestTextLook::textsTakeTheirLook_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("widget");
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<qreal>("points");
+    QTest::addColumn<bool>("bold");
+    QTest::addColumn<bool>("underline");
+    QTest::addColumn<QColor>("colour");
+    const auto row = [](const char *window, const char *widget, const char *family, qreal points,
+                        bool bold, bool underline, QColor colour) {
+        QTest::addRow("%s %s", window, widget)
+                << QString::fromLatin1(window) << QString::fromLatin1(widget)
+                << QString::fromLatin1(family) << points << bold << underline << colour;
+    };
+    const QColor any;
+    row("main", "Label61", "Verdana", 8.25, true, true, Qt::white);
+    row("main", "Label3", "Verdana", 8.25, true, false, QColor(255, 255, 128));
+    row("main", "fraDetails", "Verdana", 9, true, false, QColor(255, 192, 128));
+    row("main", "cboMonth", "Verdana", 9, false, false, any);
+    row("result", "lblResult_0", "Verdana", 14.25, true, false, QColor(255, 255, 0));
+    row("result", "lblResult_3", "Verdana", 8.25, false, false, QColor(255, 255, 192));
+    row("result", "Label13", "Verdana", 8.25, true, true, QColor(0, 0, 255));
+    row("about", "lblHomePage", "Verdana", 8.25, false, true, Qt::white);
+    row("about", "Label2", "Verdana", 9.75, true, false, QColor(255, 192, 128));
+    row("report", "RTB", "Verdana", 9.75, false, false, any);
+    row("report", "cmdSave", "MS Sans Serif", 8.25, false, false, any);
+    row("exit appeal", "Label1", "MS Sans Serif", 18, false, false, any);
+    row("exit appeal", "Frame2", "Verdana", 9.75, true, false, Qt::white);
+    row("exit appeal", "Check1", "Verdana", 8.25, false, false, QColor(0, 0, 128));
+}
+
+void TestTextLook::textsTakeTheirLook()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, widget);
+    QFETCH(QString, family);
+    QFETCH(qreal, points);
+    QFETCH(bool, bold);
+    QFETCH(bool, underline);
+    QFETCH(QColor, colour);
+    ScriptedDesktop desktop;
+    auto *shown = openWindow(window)->findChild<QWidget *>(widget);
+    QVERIFY(shown);
+    const QFont font = shown->font();
+    QCOMPARE(font.family(), family);
+    QCOMPARE(font.pointSizeF(), points);
+    QCOMPARE(font.bold(), bold);
+    QCOMPARE(font.underline(), underline);
+    QVERIFY(!font.italic());
+    if (colour.isValid())
+        QCOMPARE(shown->palette().color(QPalette::WindowText), colour);
+}
+
+void TestTextLook::controlsKeepSystemColours()
+{
+    QWidget window;
+    auto *kept = new QPushButton(&window);
+    auto *plain = new QPushButton(&window);
+    ColourTable::keepSystemColours({kept});
+    ColourTable::setBackground(ColourTable::windowGreen, {&window});
+    const QColor green(ColourTable::windowGreen);
+    QCOMPARE(plain->palette().color(QPalette::Window), green);
+    QCOMPARE(kept->palette().color(QPalette::Window), ColourTable::systemColour(QPalette::Window));
+    QVERIFY(kept->palette().color(QPalette::Window) != green);
+    // A colour set afterwards comes on top of the kept ones.
+    ColourTable::setTextColour(Qt::red, {kept});
+    QCOMPARE(kept->palette().color(QPalette::WindowText), QColor(Qt::red));
+    QCOMPARE(kept->palette().color(QPalette::Button), ColourTable::systemColour(QPalette::Button));
+}
+
+QTEST_MAIN(TestTextLook)
+#include "tst_textlook.moc"

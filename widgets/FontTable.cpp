@@ -1,0 +1,56 @@
+#include "widgets/FontTable.h"
+
+#include <QWidget>
+
+#include <array>
+
+namespace FontTable {
+
+namespace {
+
+struct Entry
+{
+    Text text;
+    const char *family;
+    qreal pointSize;
+    bool bold;
+    bool underline;
+};
+
+constexpr std::array<Entry, 11> table = {{
+        {Text::Body, "Verdana", 8.25, false, false},
+        {Text::BoldBody, "Verdana", 8.25, true, false},
+        {Text::Link, "Verdana", 8.25, false, true},
+        {Text::BoldLink, "Verdana", 8.25, true, true},
+        {Text::List, "Verdana", 9, false, false},
+        {Text::BoldList, "Verdana", 9, true, false},
+        {Text::Heading, "Verdana", 9.75, true, false},
+        {Text::Report, "Verdana", 9.75, false, false},
+        {Text::SignName, "Verdana", 14.25, true, false},
+        {Text::Dialog, "MS Sans Serif", 8.25, false, false},
+        {Text::Banner, "MS Sans Serif", 18, false, false},
+}};
+
+} // namespace
+
+QFont font(Text text)
+{
+    const Entry &entry = table[std::size_t(text)];
+    Q_ASSERT(entry.text == text);
+    QFont font;
+    font.setFamilies({QString::fromLatin1(entry.family)});
+    font.setPointSizeF(entry.pointSize);
+    font.setWeight(entry.bold ? QFont::Bold : QFont::Normal);
+    font.setStyle(QFont::StyleNormal);
+    font.setUnderline(entry.underline);
+    return font;
+}
+
+void apply(Text text, std::initializer_list<QWidget *> widgets)
+{
+    const QFont chosen = font(text);
+    for (QWidget *widget : widgets)
+        widget->setFont(chosen);
+}
+
+} // namespace FontTable
