@@ -1,9 +1,6 @@
 # Where `cmake --install` puts the program, and how `cpack -G DEB` wraps the same files.
 include(GNUInstallDirs)
 
-# One reverse-DNS name ties the launcher, the icon and the software-centre entry together;
-# desktops and software centres match them by this name alone.
-set(ZEL_APP_ID "example.velmora.ZelMayanAnimalSign")
 set(ZEL_PACKAGE_NAME "zel-mayan-animal-sign")
 set(ZEL_PACKAGING_DIR "${PROJECT_SOURCE_DIR}/packaging")
 
@@ -61,5 +58,8 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${ZEL_SITE_ADDRESS}")
 # platform plugins that open a window, and the font the program asks for in place of Verdana.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-dejavu-core")
+# On a Wayland desktop Qt draws natively with its Wayland plugin; without it Qt falls back to X11
+# through Xwayland.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 
 include(CPack)
