@@ -24,7 +24,7 @@ void runStep(const std::function<void()> &step)
 
 } // namespace
 
-bool Startup::run()
+bool Startup::run(const QString &readingPath)
 {
     if (refuseSecondInstance())
         return false;
@@ -36,6 +36,10 @@ bool Startup::run()
     runStep([mainWindow] {
         if (mainWindow)
             CoBrand_Randomize(mainWindow->lblCobrand(), mainWindow->lblFullBrand());
+    });
+    runStep([mainWindow, &readingPath] {
+        if (mainWindow && !readingPath.isEmpty())
+            mainWindow->openReading(readingPath);
     });
     return true;
 }

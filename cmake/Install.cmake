@@ -19,6 +19,11 @@ foreach(size_and_file IN ITEMS "32:app.png" "48:app-48.png" "64:app-64.png" "256
             RENAME ${ZEL_APP_ID}.png)
 endforeach()
 
+# The file type of saved readings, so that a file manager opens a .zod file with the program.
+install(FILES "${ZEL_PACKAGING_DIR}/${ZEL_APP_ID}.mime.xml"
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
+        RENAME ${ZEL_APP_ID}.xml)
+
 # The software-centre entry links to the same site the program opens, so it follows the build's
 # site address.
 configure_file("${ZEL_PACKAGING_DIR}/${ZEL_APP_ID}.metainfo.xml.in"
