@@ -1,10 +1,24 @@
-# Where `cmake --install` puts the program, and how `cpack -G DEB` wraps the same files.
+# Where `cmake --install` puts the program, and how `cpack -G DEB` wraps the same files. The
+# desktop files (menu entry, icons, file type, software-centre entry) and the Debian package are
+# for Linux; elsewhere the program carries its icon itself (see app/CMakeLists.txt).
 include(GNUInstallDirs)
 
 set(ZEL_PACKAGE_NAME "zel-mayan-animal-sign")
 set(ZEL_PACKAGING_DIR "${PROJECT_SOURCE_DIR}/packaging")
 
-install(TARGETS ZelFreeMayanAnimalSign RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS ZelFreeMayanAnimalSign
+        RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
+        BUNDLE DESTINATION .)
+
+# The animal pictures compiled into the program are drawn from a font whose licence travels with it.
+install(FILES "${ZEL_PACKAGING_DIR}/copyright"
+              "${PROJECT_SOURCE_DIR}/resources/LICENSE-noto-emoji.txt"
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/${ZEL_PACKAGE_NAME})
+
+# The rest is Linux's alone: the desktop's files and the Debian package.
+if(NOT UNIX OR APPLE)
+    return()
+endif()
 
 install(FILES "${ZEL_PACKAGING_DIR}/${ZEL_APP_ID}.desktop"
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
@@ -30,11 +44,6 @@ configure_file("${ZEL_PACKAGING_DIR}/${ZEL_APP_ID}.metainfo.xml.in"
                "${PROJECT_BINARY_DIR}/packaging/${ZEL_APP_ID}.metainfo.xml" @ONLY)
 install(FILES "${PROJECT_BINARY_DIR}/packaging/${ZEL_APP_ID}.metainfo.xml"
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-
-# The animal pictures compiled into the program are drawn from a font whose licence travels with it.
-install(FILES "${ZEL_PACKAGING_DIR}/copyright"
-              "${PROJECT_SOURCE_DIR}/resources/LICENSE-noto-emoji.txt"
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/${ZEL_PACKAGE_NAME})
 
 # --- Debian package ------------------------------------------------------------------------------
 set(CPACK_GENERATOR "DEB")
