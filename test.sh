@@ -5,7 +5,8 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/setup.sh ci xvfb xauth xdotool x11-utils imagemagick poppler-utils clang \
-    libclang-rt-dev desktop-file-utils appstream dpkg-dev file python3
+    libclang-rt-dev desktop-file-utils appstream dpkg-dev file python3 \
+    weston qt6-wayland xdg-utils libfile-mimeinfo-perl shared-mime-info
 
 export QT_QPA_PLATFORM=offscreen
 ctest --preset ci

@@ -28,7 +28,7 @@ Startup::Startup(const QString &lockPath)
     : instance(lockPath)
 { }
 
-bool Startup::run()
+bool Startup::run(const QString &readingPath)
 {
     if (refuseSecondInstance())
         return false;
@@ -40,6 +40,10 @@ bool Startup::run()
     runStep([mainWindow] {
         if (mainWindow)
             CoBrand_Randomize(mainWindow->lblCobrand(), mainWindow->lblFullBrand());
+    });
+    runStep([mainWindow, &readingPath] {
+        if (mainWindow && !readingPath.isEmpty())
+            mainWindow->openReading(readingPath);
     });
     return true;
 }

@@ -9,8 +9,9 @@ class Startup
 public:
     explicit Startup(const QString &lockPath = SingleInstance::lockFilePath());
 
-    // False when the program must end at once: another instance is running.
-    bool run();
+    // False when the program must end at once: another instance is running. A readingPath that is
+    // not empty is opened on the main window once it is up, as its Open does.
+    bool run(const QString &readingPath = QString());
 
 private:
     bool refuseSecondInstance();

@@ -1,6 +1,9 @@
+#include "app/CommandLine.h"
 #include "app/Startup.h"
+#include "base/AppInfo.h"
 #include "base/Appearance.h"
 #include "base/Display.h"
+#include "widgets/WindowLook.h"
 
 #include <QApplication>
 
@@ -8,6 +11,12 @@
 
 int main(int argc, char **argv)
 {
+    AppInfo::setApplicationMetadata();
+    // Read before anything needs a display: the usage and the version are printed without one.
+    const CommandLine commandLine = CommandLine::parse(CommandLine::fromArgv(argc, argv));
+    if (commandLine.action() != CommandLine::Action::Start)
+        return commandLine.print();
+
     if (!displayAvailable()) {
         std::fputs("No display found: run it under a virtual one, for instance "
                    "xvfb-run -a build/ZelFreeMayanAnimalSign\n",
@@ -16,11 +25,16 @@ int main(int argc, char **argv)
     }
     QApplication app(argc, argv);
     installFontSubstitutions();
+    // Message boxes shown before any window carry the icon too.
+    QApplication::setWindowIcon(WindowLook::applicationIcon());
     // The exit appeal window ends the program; closing the last working window must not.
     app.setQuitOnLastWindowClosed(false);
 
+    // The path as Qt reads the arguments: on Windows from the wide command line, so that a name
+    // in any script survives, which argv cannot promise there.
+    const QString readingPath = CommandLine::parse(QCoreApplication::arguments()).readingPath();
     Startup startup;
-    if (!startup.run())
+    if (!startup.run(readingPath))
         return 0;
     return app.exec();
 }

@@ -2,6 +2,11 @@
 
 #include "BuildConfig.h"
 
+#include <QGuiApplication>
+#include <QStringList>
+
+#include <algorithm>
+
 namespace AppInfo {
 
 QString applicationTitle()
@@ -23,6 +28,34 @@ QString executableName()
 QString version()
 {
     return QString::fromLatin1(BuildConfig::version);
+}
+
+QString desktopFileName()
+{
+    return QString::fromLatin1(BuildConfig::desktopFileName);
+}
+
+QString organizationDomain()
+{
+    QStringList parts = desktopFileName().split(QLatin1Char('.'));
+    parts.removeLast();
+    std::reverse(parts.begin(), parts.end());
+    return parts.join(QLatin1Char('.'));
+}
+
+QString versionText()
+{
+    return applicationTitle() + QLatin1Char(' ') + version();
+}
+
+void setApplicationMetadata()
+{
+    // X11 takes the window class from the application name and Wayland the app id from the
+    // desktop file name: both then name the menu entry.
+    QCoreApplication::setApplicationName(desktopFileName());
+    QCoreApplication::setOrganizationDomain(organizationDomain());
+    QCoreApplication::setApplicationVersion(version());
+    QGuiApplication::setDesktopFileName(desktopFileName());
 }
 
 } // namespace AppInfo

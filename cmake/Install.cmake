@@ -1,13 +1,24 @@
-# Where `cmake --install` puts the program, and how `cpack -G DEB` wraps the same files.
+# Where `cmake --install` puts the program, and how `cpack -G DEB` wraps the same files. The
+# desktop files (menu entry, icons, file type, software-centre entry) and the Debian package are
+# for Linux; elsewhere the program carries its icon itself (see app/CMakeLists.txt).
 include(GNUInstallDirs)
 
-# One reverse-DNS name ties the launcher, the icon and the software-centre entry together;
-# desktops and software centres match them by this name alone.
-set(ZEL_APP_ID "example.velmora.ZelMayanAnimalSign")
 set(ZEL_PACKAGE_NAME "zel-mayan-animal-sign")
 set(ZEL_PACKAGING_DIR "${PROJECT_SOURCE_DIR}/packaging")
 
-install(TARGETS ZelFreeMayanAnimalSign RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS ZelFreeMayanAnimalSign
+        RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
+        BUNDLE DESTINATION .)
+
+# The animal pictures compiled into the program are drawn from a font whose licence travels with it.
+install(FILES "${ZEL_PACKAGING_DIR}/copyright"
+              "${PROJECT_SOURCE_DIR}/resources/LICENSE-noto-emoji.txt"
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/${ZEL_PACKAGE_NAME})
+
+# The rest is Linux's alone: the desktop's files and the Debian package.
+if(NOT UNIX OR APPLE)
+    return()
+endif()
 
 install(FILES "${ZEL_PACKAGING_DIR}/${ZEL_APP_ID}.desktop"
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
@@ -22,17 +33,17 @@ foreach(size_and_file IN ITEMS "32:app.png" "48:app-48.png" "64:app-64.png" "256
             RENAME ${ZEL_APP_ID}.png)
 endforeach()
 
+# The file type of saved readings, so that a file manager opens a .zod file with the program.
+install(FILES "${ZEL_PACKAGING_DIR}/${ZEL_APP_ID}.mime.xml"
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
+        RENAME ${ZEL_APP_ID}.xml)
+
 # The software-centre entry links to the same site the program opens, so it follows the build's
 # site address.
 configure_file("${ZEL_PACKAGING_DIR}/${ZEL_APP_ID}.metainfo.xml.in"
                "${PROJECT_BINARY_DIR}/packaging/${ZEL_APP_ID}.metainfo.xml" @ONLY)
 install(FILES "${PROJECT_BINARY_DIR}/packaging/${ZEL_APP_ID}.metainfo.xml"
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-
-# The animal pictures compiled into the program are drawn from a font whose licence travels with it.
-install(FILES "${ZEL_PACKAGING_DIR}/copyright"
-              "${PROJECT_SOURCE_DIR}/resources/LICENSE-noto-emoji.txt"
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/${ZEL_PACKAGE_NAME})
 
 # --- Debian package ------------------------------------------------------------------------------
 set(CPACK_GENERATOR "DEB")
@@ -61,5 +72,8 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${ZEL_SITE_ADDRESS}")
 # platform plugins that open a window, and the font the program asks for in place of Verdana.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-dejavu-core")
+# On a Wayland desktop Qt draws natively with its Wayland plugin; without it Qt falls back to X11
+# through Xwayland.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 
 include(CPack)

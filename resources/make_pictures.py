@@ -14,7 +14,9 @@ pictures (compiled in by CMake) and never runs this script.
 """
 
 import os
+import shutil
 import struct
+import subprocess
 import sys
 
 from PIL import Image, ImageChops, ImageDraw, ImageFont
@@ -188,6 +190,21 @@ def make_icon():
             write_ico(icon.convert("RGBA"), out_path("icon", "app.ico"))
         print(f"icon/{name}: {size}x{size}, {len(icon.getcolors())} colours")
     print("icon/app.ico: 32x32")
+    make_bundle_icon()
+
+
+def make_bundle_icon():
+    """The macOS bundle icon from the same pictures (png2icns, Debian package icnsutils).
+
+    The format has no 64 x 64 picture of its own; 32, 48 and 256 go in.
+    """
+    if not shutil.which("png2icns"):
+        print("icon/app.icns: left as it is (png2icns, package icnsutils, is missing)")
+        return
+    pictures = [out_path("icon", name) for name in ("app.png", "app-48.png", "app-256.png")]
+    subprocess.run(["png2icns", out_path("icon", "app.icns"), *pictures], check=True,
+                   stdout=subprocess.DEVNULL)
+    print("icon/app.icns: 32x32, 48x48, 256x256")
 
 
 # ----------------------------------------------------------------- pointer

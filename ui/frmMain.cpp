@@ -139,6 +139,11 @@ void frmMain::cmdOpen_Click()
                                                {QStringLiteral("Select the source file"),
                                                 QStringLiteral("Zel Free Zodiac Signs (*.zod)"),
                                                 QStringLiteral("zod")});
+    openReading(path);
+}
+
+void frmMain::openReading(const QString &path)
+{
     if (path.isEmpty())
         return;
     // The extension check is case-sensitive: "ZOD" is not a saved reading.

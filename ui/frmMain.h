@@ -25,6 +25,11 @@ public:
     LinkLabel *lblCobrand() const;
     LinkLabel *lblFullBrand() const;
 
+    // Open's work once a path is chosen, for the Open button and a path given at start: an empty
+    // path does nothing; a path not ending in "zod" or a file that is not a saved reading gets
+    // "Please Check The File."; otherwise the saved name and date are restored and Find runs.
+    void openReading(const QString &path);
+
 public slots:
     void cmdProceed_Click();
     void mnuFind_Click();

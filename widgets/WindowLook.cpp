@@ -100,7 +100,11 @@ void setCaptionKeepingAddress(QLabel *label, const QString &caption, const QStri
 
 QIcon applicationIcon()
 {
-    QIcon icon(QStringLiteral(":/icon/app.png"));
+    // Every size drawn, so that a switcher or dock never scales the 32 x 32 picture up.
+    QIcon icon;
+    for (const char *file :
+         {":/icon/app.png", ":/icon/app-48.png", ":/icon/app-64.png", ":/icon/app-256.png"})
+        icon.addFile(QString::fromLatin1(file));
     return icon;
 }
 

@@ -121,12 +121,15 @@ done < <(tr ',' '\n' <<<"$depends")
 for name in "${needed[@]}"; do
     [[ -n ${depended[$name]:-} ]] || fail "Depends does not name $name"
 done
+# Qt's Wayland plugin, for a native window on a Wayland desktop: recommended, not required (Qt
+# falls back to X11 through Xwayland).
+[[ ", $(field Recommends), " == *", qt6-wayland, "* ]] || fail "Recommends does not name qt6-wayland: '$(field Recommends)'"
 
 # --- contents ---
 mkdir "$work/root"
 dpkg -x "$deb" "$work/root"
 for path in "usr/bin/$exe" "usr/share/applications/$id.desktop" "usr/share/metainfo/$id.metainfo.xml" \
-        "usr/share/doc/$package/copyright" \
+        "usr/share/mime/packages/$id.xml" "usr/share/doc/$package/copyright" \
         usr/share/icons/hicolor/{32x32,48x48,64x64,256x256}/apps/"$id.png"; do
     [[ -f $work/root/$path ]] || fail "the package lacks /$path"
 done

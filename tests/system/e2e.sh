@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The program used as a person uses it: a real X server (Xvfb), real key presses and mouse
-# clicks (xdotool), from the first start to the exit appeal window's Exit.
+# clicks (xdotool), from the first start to the exit appeal window's Exit, and once more with the
+# saved reading named on the command line, as a file manager starts it.
 #
 #   e2e.sh path/to/ZelFreeMayanAnimalSign
 #
@@ -22,6 +23,8 @@ shots=${ZEL_E2E_SCREENSHOTS:-$PWD/e2e-screenshots}
 python=/usr/bin/python3
 
 caption="Zel Mayan Animal Sign v1.05"
+# The menu entry's name, which the windows' class must carry for a dock or switcher to match them.
+app_id=example.velmora.ZelMayanAnimalSign
 box_title="Zel Mayan Animal Sign"
 save_title="Save Your Zodiac Signs Result ...."
 open_title="Select the source file"
@@ -334,8 +337,9 @@ unset QT_QPA_PLATFORM QT_QPA_PLATFORMTHEME QT_STYLE_OVERRIDE WAYLAND_DISPLAY XAU
     GNOME_DESKTOP_SESSION_ID BROWSER SESSION_MANAGER DBUS_SESSION_BUS_ADDRESS
 export LC_ALL=C.UTF-8
 
-# Xvfb picks a free display number itself and writes it once it accepts clients.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -s 0 3>"$tmp/display" 2>"$tmp/xvfb.err" &
+# Xvfb picks a free display number itself and writes it once it accepts clients. It must not
+# reset when the last client leaves: the program is started once more after it has ended.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -s 0 -noreset 3>"$tmp/display" 2>"$tmp/xvfb.err" &
 xvfb=$!
 display_ready() { [[ -s $tmp/display ]] || { ended "$xvfb" && return 0; return 1; }; }
 wait_until 20 display_ready || fail "Xvfb did not start"
@@ -361,33 +365,51 @@ fi
 [[ -s $settings ]] || fail "no settings were stored in $settings"
 ok "first start: main window $main, no question asked, settings stored"
 
+wm_class=$(xprop -id "$main" WM_CLASS)
+[[ $wm_class == "WM_CLASS(STRING) = \"$(basename "$exe")\", \"$app_id\"" ]] ||
+    fail "the main window's class does not name the menu entry $app_id: $wm_class"
+# Long enough for all four pictures (a 256 x 256 one alone is 256 KiB).
+icon_sizes=$(xprop -len 1000000 -id "$main" _NET_WM_ICON |
+    sed -n 's/.*Icon (\([0-9]*\) x \([0-9]*\)):$/\1x\2/p' | sort -n | tr '\n' ' ')
+[[ $icon_sizes == "32x32 48x48 64x64 256x256 " ]] ||
+    fail "the main window's icon has the sizes '$icon_sizes', not 32, 48, 64 and 256"
+ok "$wm_class; icon sizes $icon_sizes"
+
 # --- 2. second instance ----------------------------------------------------------------------
 
-"$exe" 2>"$tmp/second.err" &
-second=$!
-find_box() { find_titled "$second" "$box_title"; }
-wait_until 20 find_box || fail "the second start showed no \"$box_title\" message box"
-box=$found
-shot "second-instance"
-(($(window_count "$second") == 1)) || fail "the second start showed more than its message box"
-focus "$box"
-keys Return
-other_window=""
-second_done() {
-    local id
-    for id in $(visible_windows "$second"); do
-        [[ $id == "$box" ]] || other_window=$id
-    done
-    ended "$second"
+# second_start_refused NAME WINDOW [ARGUMENT...]: another start shows only the message box, ends
+# with status 0 after OK, and leaves the first instance and its WINDOW as they were.
+second_start_refused() {
+    local name=$1 window=$2 box status
+    shift 2
+    "$exe" "$@" 2>"$tmp/$name.err" &
+    second=$!
+    find_box() { find_titled "$second" "$box_title"; }
+    wait_until 20 find_box || fail "$name showed no \"$box_title\" message box"
+    box=$found
+    shot "$name"
+    (($(window_count "$second") == 1)) || fail "$name showed more than its message box"
+    focus "$box"
+    keys Return
+    other_window=""
+    second_done() {
+        local id
+        for id in $(visible_windows "$second"); do
+            [[ $id == "$box" ]] || other_window=$id
+        done
+        ended "$second"
+    }
+    wait_until 10 second_done || fail "$name did not end after OK"
+    wait "$second"
+    status=$?
+    second=""
+    [[ -z $other_window ]] || fail "$name showed window $other_window after OK"
+    ((status == 0)) || fail "$name ended with status $status"
+    ended "$app" && fail "the first instance ended"
+    is_visible "$window" || fail "the first instance's window $window is gone"
 }
-wait_until 10 second_done || fail "the second start did not end after OK"
-wait "$second"
-status=$?
-second=""
-[[ -z $other_window ]] || fail "the second start showed window $other_window after OK"
-((status == 0)) || fail "the second start ended with status $status"
-ended "$app" && fail "the first instance ended"
-is_visible "$main" || fail "the first instance's main window is gone"
+
+second_start_refused second-instance "$main"
 ok "second start: message box, ended with status 0 after OK, first one still running"
 
 # --- 3. find a sign with the keyboard --------------------------------------------------------
@@ -450,6 +472,10 @@ saved_file=$HOME/ana.zod
 save_reading "$saved_file"
 problem=$(check_saved_reading "$saved_file") || fail "saved reading: $problem"
 ok "saved $saved_file: 4 CR LF lines that unscramble to $name, $month, $day, $year"
+
+# Single instance holds for a start with a file too: the file is not opened anywhere.
+second_start_refused second-instance-with-file "$report" "$saved_file"
+ok "second start with $saved_file: refused the same way; the first instance unchanged"
 
 close_report
 ok "the report closed from its close box; the result window stays"
@@ -541,5 +567,32 @@ done | wc -l)
 ((left == 0)) || fail "$left windows are left on the screen"
 shot "ended"
 ok "the appeal window's Exit ended the program with status 0, no window left"
+
+# --- 7. a saved reading on the command line --------------------------------------------------
+
+# As a file manager starts it for a double-clicked .zod file: the reading opens as Open opens it.
+"$exe" "$saved_file" 2>"$tmp/with-file.err" &
+app=$!
+result_alone() { find_result && (($(window_count "$app") == 1)); }
+wait_until 20 result_alone || fail "starting with $saved_file did not leave the result window alone"
+result=$found
+shot "started-with-file"
+capture_window "$result" "$tmp/result-from-command-line.png"
+differing=$(compare -metric AE "$tmp/result-found.png" "$tmp/result-from-command-line.png" null: 2>&1)
+[[ $differing == 0 ]] ||
+    fail "the reading opened from the command line looks different from the one found ($differing pixels differ)"
+ok "started with $saved_file: result window $result shows the reading found at first"
+
+focus "$result"
+keys alt+x
+wait_until 10 find_appeal || fail "Exit did not bring the appeal window"
+focus "$found"
+keys alt+x
+wait_until 10 ended "$app" || fail "Exit on the appeal window did not end the program"
+wait "$app"
+status=$?
+app=""
+((status == 0)) || fail "the program started with a file ended with status $status"
+ok "the program started with a file ended with status 0"
 
 echo "ok: all steps passed"

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs a built tree into a scratch prefix and checks what a desktop sees of it: every file in
-# its place and nothing else, the launcher, icon and software-centre entry agreeing on one name and
-# on the build's site address and version, and both freedesktop validators content.
+# its place and nothing else, the launcher, icon, file type and software-centre entry agreeing on
+# one name and on the build's site address and version, a saved reading that the desktop opens
+# with the program, both freedesktop validators content, and the installed program answering
+# --version and --help without a display.
 #
 # Usage: tests/system/install.sh BUILD_DIR
 set -euo pipefail
@@ -15,6 +17,7 @@ build=$(cd "$1" && pwd)
 id=example.velmora.ZelMayanAnimalSign
 exe=ZelFreeMayanAnimalSign
 package=zel-mayan-animal-sign
+reading_type=application/x-zel-mayan-reading
 
 failures=0
 fail() {
@@ -44,6 +47,7 @@ expected=(
     "bin/$exe"
     "share/applications/$id.desktop"
     "share/metainfo/$id.metainfo.xml"
+    "share/mime/packages/$id.xml"
     "share/doc/$package/copyright"
     "share/doc/$package/LICENSE-noto-emoji.txt"
 )
@@ -73,7 +77,9 @@ key() {
 if [[ -f $desktop ]]; then
     [[ $(key Name) == "Zel Mayan Animal Sign" ]] || fail "launcher Name is '$(key Name)'"
     [[ -n $(key GenericName) && -n $(key Comment) ]] || fail "launcher lacks GenericName or Comment"
-    [[ $(key Exec) == "$exe" ]] || fail "launcher Exec is '$(key Exec)', not the installed program $exe"
+    [[ $(key Exec) == "$exe %f" ]] || fail "launcher Exec is '$(key Exec)', not the installed program $exe taking one file"
+    [[ $(key MimeType) == "$reading_type;" ]] || fail "launcher MimeType is '$(key MimeType)', not $reading_type"
+    [[ $(key StartupWMClass) == "$id" ]] || fail "launcher StartupWMClass is '$(key StartupWMClass)', not $id"
     [[ $(key Icon) == "$id" ]] || fail "launcher Icon is '$(key Icon)', not the installed icon name $id"
     [[ $(key Terminal) == false ]] || fail "launcher Terminal is '$(key Terminal)'"
     [[ -n $(key Categories) ]] || fail "launcher has no Categories"
@@ -81,6 +87,50 @@ if [[ -f $desktop ]]; then
         cat "$work/desktop.log" >&2
         fail "desktop-file-validate"
     fi
+fi
+
+# --- saved readings open with the program ---
+# A desktop of its own: the installed share folder (a copy, so that the caches built here stay out
+# of the installed tree) as the only data folder, and no session that could pick another handler.
+if [[ -f $prefix/share/mime/packages/$id.xml && -f $desktop ]]; then
+    data=$work/desktop-data
+    mkdir -p "$data" "$work/desktop-home/.config" "$work/desktop-home/.local/share"
+    cp -a "$prefix/share/." "$data/"
+    desktop_env=(env -i PATH=/usr/bin:/bin HOME="$work/desktop-home"
+        XDG_CONFIG_HOME="$work/desktop-home/.config" XDG_CONFIG_DIRS="$work/no-config"
+        XDG_DATA_HOME="$work/desktop-home/.local/share" XDG_DATA_DIRS="$data")
+    update-mime-database "$data/mime" >"$work/mime.log" 2>&1 || { cat "$work/mime.log" >&2; fail "update-mime-database"; }
+    update-desktop-database "$data/applications" >>"$work/mime.log" 2>&1 || { cat "$work/mime.log" >&2; fail "update-desktop-database"; }
+    # The bytes of a reading saved for Ana, March 7, 1990.
+    printf 'O|o\r\n[o\x80qv\r\nE\r\n?GG>\r\n' >"$work/ana.zod"
+    found=$("${desktop_env[@]}" xdg-mime query filetype "$work/ana.zod" 2>&1)
+    [[ $found == "$reading_type" ]] || fail "xdg-mime takes a .zod file for '$found', not $reading_type"
+    # Only a lower-case .zod, as the program takes it (not every reader of the database honours
+    # the flag: xdg-mime's does not, GIO's and Qt's do).
+    grep -qxF "50:$reading_type:*.zod:cs" "$data/mime/globs2" ||
+        fail "the file type's glob is not the case-sensitive *.zod: $(grep -F "$reading_type" "$data/mime/globs2")"
+    found=$("${desktop_env[@]}" xdg-mime query default "$reading_type" 2>&1)
+    [[ $found == "$id.desktop" ]] || fail "xdg-mime opens $reading_type with '$found', not $id.desktop"
+    comment=$(sed -n 's:.*<comment>\(.*\)</comment>.*:\1:p' "$prefix/share/mime/packages/$id.xml")
+    [[ $comment == "Zel Mayan Animal Sign reading" ]] || fail "the file type's comment is '$comment'"
+fi
+
+# --- the installed program's command line, without a display ---
+if [[ -x $program ]]; then
+    bare=(env -i PATH=/usr/bin:/bin HOME="$work/desktop-home" LANG=C.UTF-8)
+    status=0
+    out=$("${bare[@]}" "$program" --version 2>"$work/version.err") || status=$?
+    [[ $status == 0 && $out == "Zel Mayan Animal Sign $version" && ! -s $work/version.err ]] ||
+        fail "--version gave status $status, '$out', stderr '$(cat "$work/version.err")'"
+    status=0
+    out=$("${bare[@]}" "$program" --help 2>"$work/help.err") || status=$?
+    [[ $status == 0 && $out == "Usage: $program [options] [file]"* && ! -s $work/help.err ]] ||
+        fail "--help gave status $status, '$out'"
+    status=0
+    out=$("${bare[@]}" "$program" --bogus 2>"$work/bogus.err") || status=$?
+    [[ $status == 2 && -z $out ]] || fail "an unknown option gave status $status, stdout '$out'"
+    grep -q "^Unknown option 'bogus'" "$work/bogus.err" && grep -q '^Usage: ' "$work/bogus.err" ||
+        fail "an unknown option printed '$(cat "$work/bogus.err")', not the error and the usage"
 fi
 
 # --- the software-centre entry ---
