@@ -1,6 +1,5 @@
 #include "bench/BenchDesktop.h"
 
-
 BenchDesktop::BenchDesktop()
 {
     setDesktop(this);
@@ -49,4 +48,3 @@ bool BenchDesktop::ownsClipboard(QClipboard::Mode)
     // As if the report had just been copied from: the timed steps empty the clipboard.
     return true;
 }
-
