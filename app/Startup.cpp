@@ -1,12 +1,16 @@
 #include "app/Startup.h"
 
 #include "base/AppInfo.h"
+#include "base/Appearance.h"
 #include "base/Desktop.h"
 #include "base/UnloadAllForms.h"
 #include "ui/frmMain.h"
 #include "web/CoBrand.h"
 #include "web/UpdateReminder.h"
 #include "widgets/LinkLabel.h"
+#include "widgets/WindowLook.h"
+
+#include <QApplication>
 
 #include <exception>
 #include <functional>
@@ -23,6 +27,14 @@ void runStep(const std::function<void()> &step)
 }
 
 } // namespace
+
+void Startup::prepareApplication()
+{
+    installFontSubstitutions();
+    QApplication::setWindowIcon(WindowLook::applicationIcon());
+    // The exit appeal window ends the program; closing the last working window must not.
+    QApplication::setQuitOnLastWindowClosed(false);
+}
 
 Startup::Startup(const QString &lockPath)
     : instance(lockPath)

@@ -7,6 +7,10 @@
 class Startup
 {
 public:
+    // What the application needs before the sequence runs: the fonts' stand-ins, the icon of
+    // message boxes shown before any window, and a life that only the exit appeal window ends.
+    static void prepareApplication();
+
     explicit Startup(const QString &lockPath = SingleInstance::lockFilePath());
 
     // False when the program must end at once: another instance is running. A readingPath that is

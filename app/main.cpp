@@ -1,9 +1,7 @@
 #include "app/CommandLine.h"
 #include "app/Startup.h"
 #include "base/AppInfo.h"
-#include "base/Appearance.h"
 #include "base/Display.h"
-#include "widgets/WindowLook.h"
 
 #include <QApplication>
 
@@ -24,11 +22,7 @@ int main(int argc, char **argv)
         return 1;
     }
     QApplication app(argc, argv);
-    installFontSubstitutions();
-    // Message boxes shown before any window carry the icon too.
-    QApplication::setWindowIcon(WindowLook::applicationIcon());
-    // The exit appeal window ends the program; closing the last working window must not.
-    app.setQuitOnLastWindowClosed(false);
+    Startup::prepareApplication();
 
     // The path as Qt reads the arguments: on Windows from the wide command line, so that a name
     // in any script survives, which argv cannot promise there.

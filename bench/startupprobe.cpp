@@ -2,7 +2,7 @@
 // entered, QApplication made, Startup::run() returned, and the main window painted and flushed.
 // Ends right after the paint, printing its peak memory.
 #include "app/Startup.h"
-#include "base/Appearance.h"
+#include "base/AppInfo.h"
 #include "base/Display.h"
 #include "bench/ChildReport.h"
 #include "bench/PaintMarker.h"
@@ -25,12 +25,12 @@ void reportPainted()
 int main(int argc, char **argv)
 {
     ChildReport::printStamp("main");
+    AppInfo::setApplicationMetadata();
     if (!displayAvailable())
         return 1;
     QApplication app(argc, argv);
     ChildReport::printStamp("application");
-    installFontSubstitutions();
-    app.setQuitOnLastWindowClosed(false);
+    Startup::prepareApplication();
 
     PaintMarker marker([](const QWidget *window) { return qobject_cast<const frmMain *>(window); },
                        reportPainted);

@@ -14,11 +14,14 @@ QCursor LinkLabel::handCursor(Pointer pointer)
 {
     // Every window shows the same two pictures: read each once. They are kept for the life of
     // the process, since a pixmap must not outlive the application object.
-    static const QCursor *monochrome
-            = new QCursor(QPixmap(QStringLiteral(":/cursors/hand-mono.png")), hotSpotX, hotSpotY);
+    if (pointer == MonochromeHand) {
+        static const QCursor *monochrome = new QCursor(
+                QPixmap(QStringLiteral(":/cursors/hand-mono.png")), hotSpotX, hotSpotY);
+        return *monochrome;
+    }
     static const QCursor *colour
             = new QCursor(QPixmap(QStringLiteral(":/cursors/hand-16.png")), hotSpotX, hotSpotY);
-    return pointer == MonochromeHand ? *monochrome : *colour;
+    return *colour;
 }
 
 LinkLabel::LinkLabel(QWidget *parent)
