@@ -14,7 +14,9 @@ namespace Report {
 
 namespace {
 
-constexpr double startupRatioTarget = 1.15;
+// Against the bare window with text, the floor for any window with words.
+constexpr double processorTimeTarget = 1.20;
+constexpr double memoryTarget = 1.10;
 constexpr double frameMs = 16.0;
 constexpr double callTargetNs = 1000.0;
 
@@ -40,9 +42,10 @@ void printValueRow(const char *what, const char *unit, const Summary &s)
     std::printf("| %s | %.1f %s | %.1f %s | | | |\n", what, s.median, unit, s.p90, unit);
 }
 
-// Program against the bare window (the target) and against the bare window with text.
+// Program against the bare window and against the bare window with text, where a target (a
+// ratio above zero) applies.
 void printComparison(const char *what, const char *unit, const StartupRuns &runs,
-                     const Field &field, bool hasTarget)
+                     const Field &field, double target)
 {
     const Summary program = summarizeField(runs.program, field);
     const Summary bare = summarizeField(runs.bare, field);
@@ -51,12 +54,15 @@ void printComparison(const char *what, const char *unit, const StartupRuns &runs
     printValueRow("program", unit, program);
     printValueRow("bare window", unit, bare);
     printValueRow("bare window with text", unit, bareText);
-    const double ratio = program.median / bare.median;
-    std::printf("| program / bare window | %.2fx | %.2fx | | %s | %s |\n", ratio,
-                program.p90 / bare.p90, hasTarget ? "<= 1.15x" : "",
-                hasTarget ? verdict(ratio <= startupRatioTarget) : "");
-    std::printf("| program / bare window with text | %.2fx | %.2fx | | | |\n",
-                program.median / bareText.median, program.p90 / bareText.p90);
+    std::printf("| program / bare window | %.2fx | %.2fx | | | |\n", program.median / bare.median,
+                program.p90 / bare.p90);
+    const double ratio = program.median / bareText.median;
+    std::printf("| program / bare window with text | %.2fx | %.2fx | | ", ratio,
+                program.p90 / bareText.p90);
+    if (target > 0)
+        std::printf("<= %.2fx | %s |\n", target, verdict(ratio <= target));
+    else
+        std::printf("| |\n");
 }
 
 void printPhaseRow(const char *phase, const StartupRuns &runs, const Field &field)
@@ -122,13 +128,13 @@ void printStartup(const StartupRuns &runs)
 {
     printComparison(
             "Start-up, launch to main window painted", "ms", runs,
-            [](const ChildRun &r) { return r.paintedMs; }, true);
+            [](const ChildRun &r) { return r.paintedMs; }, 0);
     printComparison(
             "Processor time to painted", "ms", runs, [](const ChildRun &r) { return r.cpuMs; },
-            false);
+            processorTimeTarget);
     printComparison(
             "Peak resident memory (VmHWM)", "MB", runs,
-            [](const ChildRun &r) { return double(r.peakKb) / 1024.0; }, true);
+            [](const ChildRun &r) { return double(r.peakKb) / 1024.0; }, memoryTarget);
 }
 
 void printInProcess(const InProcessRuns &runs)
