@@ -8,6 +8,8 @@
 #include "web/UpdateReminder.h"
 #include "widgets/LinkLabel.h"
 
+#include <QCoreApplication>
+
 #include <exception>
 #include <functional>
 
@@ -53,7 +55,8 @@ bool Startup::refuseSecondInstance()
     // A lock that cannot be made is a failing step like any other: skipped, and the program starts.
     if (instance.acquire() || !instance.heldByAnother())
         return false;
-    desktop().showMessage({QStringLiteral("Application is already running"),
+    //: Shown when the program is started while another copy of it runs.
+    desktop().showMessage({QCoreApplication::translate("Startup", "Application is already running"),
                            AppInfo::applicationTitle(), MessageIcon::Information, MessageButton::Ok,
                            MessageButton::Ok});
     UnloadAllForms();
