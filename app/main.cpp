@@ -3,6 +3,7 @@
 #include "base/AppInfo.h"
 #include "base/Appearance.h"
 #include "base/Display.h"
+#include "base/Translations.h"
 #include "widgets/WindowLook.h"
 
 #include <QApplication>
@@ -24,6 +25,8 @@ int main(int argc, char **argv)
         return 1;
     }
     QApplication app(argc, argv);
+    // Before any window: windows take their captions once, when they are made.
+    Translations::installForSystem();
     installFontSubstitutions();
     // Message boxes shown before any window carry the icon too.
     QApplication::setWindowIcon(WindowLook::applicationIcon());
