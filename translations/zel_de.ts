@@ -41,22 +41,22 @@
     </message>
     <message>
         <source>Programs by Velmora Softwares can only be created and maintained with your support. Your best support is to visit our discussion board at %1 regularly and to join in its discussions and other activities.</source>
-        <extracomment>%1 is the site&apos;s address. A fixed box of five lines.</extracomment>
+        <extracomment>%1 is the site&apos;s address. A fixed box of four lines.</extracomment>
         <translation>Programme von Velmora Softwares können nur mit deiner Unterstützung entstehen und gepflegt werden. Am besten hilfst du uns, indem du unser Forum unter %1 oft besuchst und mitdiskutierst.</translation>
     </message>
     <message>
         <source>Please visit %1 regularly and take part in the discussions and activities there. Without regular visits from loyal users like you, we simply cannot support and maintain our free programs.</source>
-        <extracomment>%1 is the site&apos;s address. A fixed box of five lines.</extracomment>
+        <extracomment>%1 is the site&apos;s address. A fixed box of four lines.</extracomment>
         <translation>Bitte besuche %1 regelmäßig und mach bei den Diskussionen dort mit. Ohne die Besuche treuer Nutzer wie dir können wir unsere kostenlosen Programme nicht pflegen.</translation>
     </message>
     <message>
         <source>%1 is a free online discussion forum on all esoteric subjects. To help us develop and maintain this software, please visit it regularly.</source>
-        <extracomment>%1 is the site&apos;s address. A fixed box of five lines.</extracomment>
+        <extracomment>%1 is the site&apos;s address. A fixed box of four lines.</extracomment>
         <translation>%1 ist ein kostenloses Online-Forum zu allen esoterischen Themen. Bitte besuche es regelmäßig, damit wir dieses Programm weiterentwickeln und pflegen können.</translation>
     </message>
     <message>
         <source>%1 needs your help! Visit it regularly and take part in its discussions and activities to help us maintain this program and develop many more programs by Velmora Softwares.</source>
-        <extracomment>%1 is the site&apos;s address. A fixed box of five lines.</extracomment>
+        <extracomment>%1 is the site&apos;s address. A fixed box of four lines.</extracomment>
         <translation>%1 braucht deine Hilfe! Besuche die Seite oft und mach mit – so hilfst du uns, dieses Programm zu pflegen und viele weitere von Velmora Softwares zu entwickeln.</translation>
     </message>
     <message>

@@ -41,22 +41,22 @@
     </message>
     <message>
         <source>Programs by Velmora Softwares can only be created and maintained with your support. Your best support is to visit our discussion board at %1 regularly and to join in its discussions and other activities.</source>
-        <extracomment>%1 is the site&apos;s address. A fixed box of five lines.</extracomment>
+        <extracomment>%1 is the site&apos;s address. A fixed box of four lines.</extracomment>
         <translation>Los programas de Velmora Softwares solo pueden crearse y mantenerse con tu apoyo. La mejor forma de apoyarnos es visitar a menudo nuestro foro en %1 y participar en sus debates y actividades.</translation>
     </message>
     <message>
         <source>Please visit %1 regularly and take part in the discussions and activities there. Without regular visits from loyal users like you, we simply cannot support and maintain our free programs.</source>
-        <extracomment>%1 is the site&apos;s address. A fixed box of five lines.</extracomment>
+        <extracomment>%1 is the site&apos;s address. A fixed box of four lines.</extracomment>
         <translation>Visita %1 con regularidad y participa en sus debates y actividades. Sin las visitas de usuarios fieles como tú, no podemos mantener nuestros programas gratuitos.</translation>
     </message>
     <message>
         <source>%1 is a free online discussion forum on all esoteric subjects. To help us develop and maintain this software, please visit it regularly.</source>
-        <extracomment>%1 is the site&apos;s address. A fixed box of five lines.</extracomment>
+        <extracomment>%1 is the site&apos;s address. A fixed box of four lines.</extracomment>
         <translation>%1 es un foro gratuito en línea sobre todos los temas esotéricos. Para ayudarnos a desarrollar y mantener este programa, visítalo con regularidad.</translation>
     </message>
     <message>
         <source>%1 needs your help! Visit it regularly and take part in its discussions and activities to help us maintain this program and develop many more programs by Velmora Softwares.</source>
-        <extracomment>%1 is the site&apos;s address. A fixed box of five lines.</extracomment>
+        <extracomment>%1 is the site&apos;s address. A fixed box of four lines.</extracomment>
         <translation>¡%1 necesita tu ayuda! Visítalo a menudo y participa en sus debates y actividades para ayudarnos a mantener este programa y crear muchos más de Velmora Softwares.</translation>
     </message>
     <message>

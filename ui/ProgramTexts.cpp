@@ -24,23 +24,23 @@ QString aboutDescription()
 QString supportText(int n)
 {
     static const char *const appeals[] = {
-            //: %1 is the site's address. A fixed box of five lines.
+            //: %1 is the site's address. A fixed box of four lines.
             QT_TRANSLATE_NOOP("ProgramTexts",
                               "Programs by Velmora Softwares can only be created and maintained "
                               "with your support. Your best support is to visit our discussion "
                               "board at %1 regularly and to join in its discussions and other "
                               "activities."),
-            //: %1 is the site's address. A fixed box of five lines.
+            //: %1 is the site's address. A fixed box of four lines.
             QT_TRANSLATE_NOOP("ProgramTexts",
                               "Please visit %1 regularly and take part in the discussions and "
                               "activities there. Without regular visits from loyal users like "
                               "you, we simply cannot support and maintain our free programs."),
-            //: %1 is the site's address. A fixed box of five lines.
+            //: %1 is the site's address. A fixed box of four lines.
             QT_TRANSLATE_NOOP("ProgramTexts",
                               "%1 is a free online discussion forum on all esoteric subjects. To "
                               "help us develop and maintain this software, please visit it "
                               "regularly."),
-            //: %1 is the site's address. A fixed box of five lines.
+            //: %1 is the site's address. A fixed box of four lines.
             QT_TRANSLATE_NOOP("ProgramTexts",
                               "%1 needs your help! Visit it regularly and take part in its "
                               "discussions and activities to help us maintain this program and "
