@@ -21,9 +21,11 @@ foreach(ts IN LISTS ts_files)
     if(NOT status EQUAL 0)
         message(FATAL_ERROR "lupdate failed on ${name}:\n${output}")
     endif()
-    # lupdate only warns of a text it could not place (a tr() outside a class that declares it);
-    # such a text would never be translated.
-    if(output MATCHES "[Ww]arning")
+    # Silent, lupdate speaks only of a text it could not place rightly (a tr() in a class without
+    # Q_OBJECT, an include it could not follow): such a text may never be translated.
+    string(STRIP "${output}" output)
+    if(output)
+        string(REPLACE "\n" "\n    " output "${output}")
         list(APPEND problems "${name}: lupdate: ${output}")
     endif()
 
