@@ -3,6 +3,7 @@
 #include "base/AppInfo.h"
 #include "base/Appearance.h"
 #include "base/Desktop.h"
+#include "base/Translations.h"
 #include "base/UnloadAllForms.h"
 #include "ui/frmMain.h"
 #include "web/CoBrand.h"
@@ -11,6 +12,8 @@
 #include "widgets/WindowLook.h"
 
 #include <QApplication>
+
+#include <QCoreApplication>
 
 #include <exception>
 #include <functional>
@@ -30,6 +33,8 @@ void runStep(const std::function<void()> &step)
 
 void Startup::prepareApplication()
 {
+    // Before any window: windows take their captions once, when they are made.
+    Translations::installForSystem();
     installFontSubstitutions();
     QApplication::setWindowIcon(WindowLook::applicationIcon());
     // The exit appeal window ends the program; closing the last working window must not.
@@ -65,7 +70,8 @@ bool Startup::refuseSecondInstance()
     // A lock that cannot be made is a failing step like any other: skipped, and the program starts.
     if (instance.acquire() || !instance.heldByAnother())
         return false;
-    desktop().showMessage({QStringLiteral("Application is already running"),
+    //: Shown when the program is started while another copy of it runs.
+    desktop().showMessage({QCoreApplication::translate("Startup", "Application is already running"),
                            AppInfo::applicationTitle(), MessageIcon::Information, MessageButton::Ok,
                            MessageButton::Ok});
     UnloadAllForms();

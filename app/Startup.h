@@ -7,8 +7,9 @@
 class Startup
 {
 public:
-    // What the application needs before the sequence runs: the fonts' stand-ins, the icon of
-    // message boxes shown before any window, and a life that only the exit appeal window ends.
+    // What the application needs before the sequence runs: the person's language, the fonts'
+    // stand-ins, the icon of message boxes shown before any window, and a life that only the exit
+    // appeal window ends.
     static void prepareApplication();
 
     explicit Startup(const QString &lockPath = SingleInstance::lockFilePath());

@@ -1,15 +1,21 @@
 #include "sign/modMayanAnimalMoonSign.h"
 
+#include <QCoreApplication>
+
 #include <iterator>
 
 namespace modMayanAnimalMoonSign {
 
 // What each moon sign tells of the people born under it, in table order: Tzootz first, Aak last.
+// In English, as the table keeps them; the person reads them through displayText().
 QString interpretationText(int index)
 {
-    static const QString texts[] = {
-            // Tzootz, the bat
-            QStringLiteral(
+    // The result window shows an interpretation in a fixed box of nine lines; the report has room
+    // for any length.
+    static const char *const texts[] = {
+            //: Tzootz, the bat. At most nine lines in the result window.
+            QT_TRANSLATE_NOOP(
+                    "modMayanAnimalMoonSign",
                     "The bat is the first moon sign of the Mayan calendar, and those who carry it "
                     "share the bat's gift for finding their way where others see only darkness. "
                     "You sense what is going on around you before anyone says a word, and you "
@@ -20,8 +26,9 @@ QString interpretationText(int index)
                     "hours. Your weakness is a tendency to hide when you feel misunderstood. Step "
                     "into the light now and then: the world needs your insight, and your friends "
                     "miss you more than you know."),
-            // Dzec, the scorpion
-            QStringLiteral(
+            //: Dzec, the scorpion. At most nine lines in the result window.
+            QT_TRANSLATE_NOOP(
+                    "modMayanAnimalMoonSign",
                     "People born under this sign thrive on challenges. Like the scorpion, you are "
                     "built for harsh places, and a difficult task wakes you up rather than "
                     "wearing you down. You prefer to work quietly and strike at the right moment, "
@@ -34,8 +41,9 @@ QString interpretationText(int index)
                     "feel betrayed, so learn to pause before you answer an insult. When you let "
                     "people see the warm heart under the armour, you will find that they are far "
                     "more ready to help you than you expected."),
-            // Keh, the deer or stag
-            QStringLiteral(
+            //: Keh, the deer or stag. At most nine lines in the result window.
+            QT_TRANSLATE_NOOP(
+                    "modMayanAnimalMoonSign",
                     "The third sign of Mayan moon sign is deer. People born under the deer are "
                     "gentle, graceful and alert, with a natural elegance that others notice the "
                     "moment they enter a room. The Maya saw the stag as a noble animal that was "
@@ -47,8 +55,9 @@ QString interpretationText(int index)
                     "You also tend to run from conflict rather than face it. Learn to stand your "
                     "ground when it matters, because your quiet pride and your sense of fairness "
                     "are stronger than you believe, and people respect a deer that does not bolt."),
-            // Moan, the owl
-            QStringLiteral(
+            //: Moan, the owl. At most nine lines in the result window.
+            QT_TRANSLATE_NOOP(
+                    "modMayanAnimalMoonSign",
                     "In many cultures, especially in western culture, the owl stands for wisdom, "
                     "and for the Maya it was a night bird that carried messages from the spirit "
                     "world. People born under the owl live partly in that unseen realm. You are "
@@ -59,8 +68,9 @@ QString interpretationText(int index)
                     "crowd of acquaintances. Because you think so much, you can slip into worry "
                     "or keep to yourself too long. Share what you see with those you trust: your "
                     "insight is a gift that grows when it is given away."),
-            // Cutz, the peacock
-            QStringLiteral(
+            //: Cutz, the peacock. At most nine lines in the result window.
+            QT_TRANSLATE_NOOP(
+                    "modMayanAnimalMoonSign",
                     "The fifth moon of the Mayan calendar belongs to the peacock, and people born "
                     "under it are hard to overlook. You have a flair for colour and style, and "
                     "you know how to make an entrance. Your charm is genuine rather than put on: "
@@ -73,8 +83,9 @@ QString interpretationText(int index)
                     "chase praise a little too eagerly. Remember that your real worth lies in "
                     "your warmth and your confidence, not in your feathers, and the people who "
                     "matter will love you all the more for it."),
-            // Xibkay, the lizard
-            QStringLiteral(
+            //: Xibkay, the lizard. At most nine lines in the result window.
+            QT_TRANSLATE_NOOP(
+                    "modMayanAnimalMoonSign",
                     "Due to its ability to change color, the lizard is a symbol of adaptability, "
                     "and people born under this sign fit into almost any company or situation. "
                     "You read a room quickly and adjust your manner without losing sight of who "
@@ -85,8 +96,9 @@ QString interpretationText(int index)
                     "make you hard to pin down, and others may wonder what you really think. Let "
                     "them see your true colours more often; they are more attractive than any "
                     "disguise."),
-            // Batz, the monkey
-            QStringLiteral(
+            //: Batz, the monkey. At most nine lines in the result window.
+            QT_TRANSLATE_NOOP(
+                    "modMayanAnimalMoonSign",
                     "'Batz' is the Mayan name for monkey. In Mayan stories the monkey was a "
                     "patron of the arts, of music, writing and craft, and people born under this "
                     "sign carry that creative spark. You are playful, clever and endlessly "
@@ -98,8 +110,9 @@ QString interpretationText(int index)
                     "you care deeply about being accepted. Give your best ideas the time they "
                     "need to grow, and do not be afraid to be serious now and again. Your talent "
                     "is real, and it deserves to be finished as well as started."),
-            // Coz, the hawk
-            QStringLiteral(
+            //: Coz, the hawk. At most nine lines in the result window.
+            QT_TRANSLATE_NOOP(
+                    "modMayanAnimalMoonSign",
                     "The eighth moon sign of the Mayan calendar is the hawk, a bird that sees the "
                     "whole landscape from high above. People born under it have a sharp, clear "
                     "mind and the ability to spot an opportunity long before others do. You are "
@@ -111,8 +124,9 @@ QString interpretationText(int index)
                     "standards may also make you impatient with slower thinkers. Try to share "
                     "your view from above with kindness, and you will find that others are happy "
                     "to follow where you lead."),
-            // Jaguar, whose animal is the Balam
-            QStringLiteral(
+            //: Jaguar, whose animal is the Balam. At most nine lines in the result window.
+            QT_TRANSLATE_NOOP(
+                    "modMayanAnimalMoonSign",
                     "Profoundly revered in Mayan culture, the Jaguar was the animal of kings, "
                     "warriors and priests, a guardian of the night and of the underworld. People "
                     "born under this sign have a natural authority and a quiet power that others "
@@ -124,8 +138,9 @@ QString interpretationText(int index)
                     "hidden knowledge. Because you are so independent, you can at times seem "
                     "distant or proud. Let the people you love see your softer side, and your "
                     "strength will become a shelter for them rather than a wall."),
-            // Pek, the dog
-            QStringLiteral(
+            //: Pek, the dog. At most nine lines in the result window.
+            QT_TRANSLATE_NOOP(
+                    "modMayanAnimalMoonSign",
                     "In Mayan language, Dog is called 'Pek'. The Maya believed that the dog "
                     "guided souls safely through the underworld, and people born under this sign "
                     "are guides and companions in everyday life too. You are loyal, honest and "
@@ -137,8 +152,9 @@ QString interpretationText(int index)
                     "you possessive or anxious when you feel left out. Remember to look after "
                     "yourself as carefully as you look after everyone else, and trust that the "
                     "love you give so freely will come back to you."),
-            // Kaw, the snake
-            QStringLiteral(
+            //: Kaw, the snake. At most nine lines in the result window.
+            QT_TRANSLATE_NOOP(
+                    "modMayanAnimalMoonSign",
                     "The snake signifies healing power in Mayan culture. It sheds its skin and is "
                     "renewed, and people born under this sign have the same capacity to heal, to "
                     "change and to begin again. You are perceptive, calm and wise beyond your "
@@ -150,8 +166,9 @@ QString interpretationText(int index)
                     "secretive. Let go of what no longer serves you, just as the snake leaves its "
                     "old skin behind, and you will discover how much fresh energy is still "
                     "waiting for you."),
-            // Tzub, the rabbit
-            QStringLiteral(
+            //: Tzub, the rabbit. At most nine lines in the result window.
+            QT_TRANSLATE_NOOP(
+                    "modMayanAnimalMoonSign",
                     "Some of the rabbit-like qualities like restlessness, quickness and a lively "
                     "imagination are clear in people born under this sign. The Maya connected the "
                     "rabbit with the moon and with fertility, and you have a creative, playful "
@@ -164,8 +181,9 @@ QString interpretationText(int index)
                     "uneasy in conflict. Give your ideas a home and the patience they need, and "
                     "you will see that your imagination can build something lasting as well as "
                     "delightful."),
-            // Aak, the turtle or tortoise
-            QStringLiteral(
+            //: Aak, the turtle or tortoise. At most nine lines in the result window.
+            QT_TRANSLATE_NOOP(
+                    "modMayanAnimalMoonSign",
                     "The turtle moon is the 13th moon of the Mayan calendar, and for the Maya the "
                     "turtle carried the world on its back. People born under this sign are "
                     "steady, patient and deeply reliable, the calm centre that others gather "
@@ -182,7 +200,7 @@ QString interpretationText(int index)
     static_assert(std::size(texts) == SignCount, "one text for every sign");
 
     Q_ASSERT(index >= 0 && index < SignCount);
-    return texts[index];
+    return QString::fromUtf8(texts[index]);
 }
 
 } // namespace modMayanAnimalMoonSign

@@ -1,5 +1,6 @@
 #include "sign/modMayanAnimalMoonSign.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <array>
@@ -24,21 +25,42 @@ struct SignRow
     const char *crystal;
 };
 
-// Row 8 holds the key "Jaguar" with the animal "Balam": the birth-date rule yields "Jaguar".
+// Row 8 holds the key "Jaguar" with the animal "Balam": the birth-date rule yields "Jaguar". The
+// animal and crystal are marked for translation but kept in English here: the person reads them
+// through displayText().
 constexpr std::array<SignRow, SignCount> signRows = {{
-        {"Tzootz", "Bat", "Rainbow Obsidan"},
-        {"Dzec", "Scorpion", "Yellow Topaz"},
-        {"Keh", "Deer / Stag", "Cymophaene"},
-        {"Moan", "Owl", "Fire Opal"},
-        {"Cutz", "Peacock", "Red Topaz"},
-        {"Xibkay", "Lizard", "Garnet And Ruby"},
-        {"Batz", "Monkey", "Pearl"},
-        {"Coz", "Hawk", "Amethyst"},
-        {"Jaguar", "Balam", "Alexandrite"},
-        {"Pek", "Dog", "Pearl"},
-        {"Kaw", "Snake", "Emereld"},
-        {"Tzub", "Rabbit", "Malaquite"},
-        {"Aak", "Turtle / Tortoise", "Serpentine"},
+        {"Tzootz", QT_TRANSLATE_NOOP("modMayanAnimalMoonSign", "Bat"),
+         //: A crystal; the English misspells "Rainbow Obsidian".
+         QT_TRANSLATE_NOOP("modMayanAnimalMoonSign", "Rainbow Obsidan")},
+        {"Dzec", QT_TRANSLATE_NOOP("modMayanAnimalMoonSign", "Scorpion"),
+         QT_TRANSLATE_NOOP("modMayanAnimalMoonSign", "Yellow Topaz")},
+        {"Keh", QT_TRANSLATE_NOOP("modMayanAnimalMoonSign", "Deer / Stag"),
+         //: A crystal: cymophane, the cat's-eye chrysoberyl.
+         QT_TRANSLATE_NOOP("modMayanAnimalMoonSign", "Cymophaene")},
+        {"Moan", QT_TRANSLATE_NOOP("modMayanAnimalMoonSign", "Owl"),
+         QT_TRANSLATE_NOOP("modMayanAnimalMoonSign", "Fire Opal")},
+        {"Cutz", QT_TRANSLATE_NOOP("modMayanAnimalMoonSign", "Peacock"),
+         QT_TRANSLATE_NOOP("modMayanAnimalMoonSign", "Red Topaz")},
+        {"Xibkay", QT_TRANSLATE_NOOP("modMayanAnimalMoonSign", "Lizard"),
+         QT_TRANSLATE_NOOP("modMayanAnimalMoonSign", "Garnet And Ruby")},
+        {"Batz", QT_TRANSLATE_NOOP("modMayanAnimalMoonSign", "Monkey"),
+         QT_TRANSLATE_NOOP("modMayanAnimalMoonSign", "Pearl")},
+        {"Coz", QT_TRANSLATE_NOOP("modMayanAnimalMoonSign", "Hawk"),
+         QT_TRANSLATE_NOOP("modMayanAnimalMoonSign", "Amethyst")},
+        {"Jaguar",
+         //: The Mayan word for jaguar, shown as this sign's animal: usually kept as it is.
+         QT_TRANSLATE_NOOP("modMayanAnimalMoonSign", "Balam"),
+         QT_TRANSLATE_NOOP("modMayanAnimalMoonSign", "Alexandrite")},
+        {"Pek", QT_TRANSLATE_NOOP("modMayanAnimalMoonSign", "Dog"),
+         QT_TRANSLATE_NOOP("modMayanAnimalMoonSign", "Pearl")},
+        {"Kaw", QT_TRANSLATE_NOOP("modMayanAnimalMoonSign", "Snake"),
+         //: A crystal; the English misspells "Emerald".
+         QT_TRANSLATE_NOOP("modMayanAnimalMoonSign", "Emereld")},
+        {"Tzub", QT_TRANSLATE_NOOP("modMayanAnimalMoonSign", "Rabbit"),
+         //: A crystal; the English misspells "Malachite".
+         QT_TRANSLATE_NOOP("modMayanAnimalMoonSign", "Malaquite")},
+        {"Aak", QT_TRANSLATE_NOOP("modMayanAnimalMoonSign", "Turtle / Tortoise"),
+         QT_TRANSLATE_NOOP("modMayanAnimalMoonSign", "Serpentine")},
 }};
 
 struct MonthRule
@@ -49,19 +71,22 @@ struct MonthRule
     const char *from;
 };
 
+// The month names are the names the rule compares and saved readings keep; the month list shows
+// them through displayText().
 constexpr std::array<MonthRule, 12> monthRules = {{
-        {"January", 10, "Xibkay", "Batz"},
-        {"February", 7, "Batz", "Coz"},
-        {"March", 7, "Coz", "Jaguar"},
-        {"April", 4, "Jaguar", "Pek"},
-        {"May", 2, "Pek", "Kaw"},
-        {"June", 27, "Tzub", "Aak"},
-        {"July", 26, "Aak", "Tzootz"},
-        {"August", 23, "Tzootz", "Dzec"},
-        {"September", 20, "Dzec", "Keh"},
-        {"October", 18, "Keh", "Moan"},
-        {"November", 15, "Moan", "Cutz"},
-        {"December", 13, "Cutz", "Xibkay"},
+        {QT_TRANSLATE_NOOP("modMayanAnimalMoonSign", "January"), 10, "Xibkay", "Batz"},
+        {QT_TRANSLATE_NOOP("modMayanAnimalMoonSign", "February"), 7, "Batz", "Coz"},
+        {QT_TRANSLATE_NOOP("modMayanAnimalMoonSign", "March"), 7, "Coz", "Jaguar"},
+        {QT_TRANSLATE_NOOP("modMayanAnimalMoonSign", "April"), 4, "Jaguar", "Pek"},
+        //: The month.
+        {QT_TRANSLATE_NOOP("modMayanAnimalMoonSign", "May"), 2, "Pek", "Kaw"},
+        {QT_TRANSLATE_NOOP("modMayanAnimalMoonSign", "June"), 27, "Tzub", "Aak"},
+        {QT_TRANSLATE_NOOP("modMayanAnimalMoonSign", "July"), 26, "Aak", "Tzootz"},
+        {QT_TRANSLATE_NOOP("modMayanAnimalMoonSign", "August"), 23, "Tzootz", "Dzec"},
+        {QT_TRANSLATE_NOOP("modMayanAnimalMoonSign", "September"), 20, "Dzec", "Keh"},
+        {QT_TRANSLATE_NOOP("modMayanAnimalMoonSign", "October"), 18, "Keh", "Moan"},
+        {QT_TRANSLATE_NOOP("modMayanAnimalMoonSign", "November"), 15, "Moan", "Cutz"},
+        {QT_TRANSLATE_NOOP("modMayanAnimalMoonSign", "December"), 13, "Cutz", "Xibkay"},
 }};
 
 // May alone has a second threshold: from day 30 it belongs to "Tzub".
@@ -138,6 +163,11 @@ std::optional<SignRecord> signRecord(int index)
     FillSignTables();
     return SignRecord {index, strMayanNames[index], strAnimalNames[index], strCrystals[index],
                        strInterpretations[index]};
+}
+
+QString displayText(const QString &text)
+{
+    return QCoreApplication::translate("modMayanAnimalMoonSign", text.toUtf8().constData());
 }
 
 const QStringList &monthNames()

@@ -51,8 +51,13 @@ std::optional<int> LookupMayanName(const QString &mayanName);
 // Refills the table and reads the sign in slot index; nothing for an index outside 0 to 12.
 std::optional<SignRecord> signRecord(int index);
 
-// The twelve month names in calendar order, as the month list offers them.
+// The twelve month names in calendar order, in English: the rule compares them and saved readings
+// keep them; the month list shows each through displayText().
 const QStringList &monthNames();
+
+// An animal, crystal, interpretation or month of the table as the person reads it, in the
+// language of the translations installed. The table and the birth input keep the English texts.
+QString displayText(const QString &text);
 
 // Reads BirthInput.strMonth and BirthInput.intDate, writes strMoonSign; a month that is none of
 // the twelve names leaves strMoonSign as it was.

@@ -35,7 +35,8 @@ frmAbout::frmAbout(QWidget *parent)
     ui->setupUi(this);
     applyFontsAndColours(*ui);
     setAttribute(Qt::WA_DeleteOnClose);
-    ui->lblHomePage->setText(QStringLiteral("Click here to visit ") + modHelp::siteAddress());
+    //: A link of one line, at most 277 pixels wide with the site's address (%1).
+    ui->lblHomePage->setText(tr("Click here to visit %1").arg(modHelp::siteAddress()));
     WindowLook::setCaptionKeepingAddress(ui->Label1, ProgramTexts::aboutDescription(),
                                          modHelp::siteAddress());
     ui->picIcon->setPixmap(WindowLook::applicationIcon().pixmap(iconSize));

@@ -88,7 +88,10 @@ LinkLabel *frmMain::lblFullBrand() const
 
 void frmMain::Form_Load()
 {
-    ui->cboMonth->addItems(monthNames());
+    // The list shows the month in the person's language and keeps the English name as its data:
+    // the rule and the saved readings know only that.
+    for (const QString &month : monthNames())
+        ui->cboMonth->addItem(displayText(month), month);
     for (int day = firstDay; day <= lastDay; ++day)
         ui->cboDate->addItem(QString::number(day));
     for (int year = firstYear; year <= lastYear; ++year)
@@ -102,7 +105,7 @@ bool frmMain::ValidateName()
 {
     if (!trimBlanks(ui->txtName->text()).isEmpty())
         return true;
-    desktop().showError(QStringLiteral("Please Enter Your Name"));
+    desktop().showError(tr("Please Enter Your Name"));
     ui->txtName->setFocus();
     return false;
 }
@@ -113,7 +116,7 @@ void frmMain::cmdProceed_Click()
         return;
     BirthInput.strName = trimBlanks(ui->txtName->text());
     BirthInput.intDate = ui->cboDate->currentText().toShort();
-    BirthInput.strMonth = ui->cboMonth->currentText();
+    BirthInput.strMonth = ui->cboMonth->currentData().toString();
     BirthInput.intYear = ui->cboYear->currentText().toShort();
     FindMoonSign();
     DisplayMoonSign(strMoonSign);
@@ -135,10 +138,12 @@ void frmMain::mnuExit_Click()
 
 void frmMain::cmdOpen_Click()
 {
-    const QString path = desktop().askOpenPath(this,
-                                               {QStringLiteral("Select the source file"),
-                                                QStringLiteral("Zel Free Zodiac Signs (*.zod)"),
-                                                QStringLiteral("zod")});
+    //: Title of the dialog that opens a saved reading.
+    const QString title = tr("Select the source file");
+    //: File type of the open dialog: keep " (*.zod)" as it is. "Zel Free" is the maker's name for
+    //: its free programs.
+    const QString filter = tr("Zel Free Zodiac Signs (*.zod)");
+    const QString path = desktop().askOpenPath(this, {title, filter, QStringLiteral("zod")});
     openReading(path);
 }
 
@@ -148,7 +153,8 @@ void frmMain::openReading(const QString &path)
         return;
     // The extension check is case-sensitive: "ZOD" is not a saved reading.
     if (!path.endsWith(QLatin1String("zod")) || !restoreReading(path)) {
-        desktop().showError(QStringLiteral("Please Check The File."));
+        //: The chosen file is not a saved reading.
+        desktop().showError(tr("Please Check The File."));
         return;
     }
     cmdProceed_Click();
@@ -161,7 +167,7 @@ bool frmMain::restoreReading(const QString &path)
     const std::optional<BirthInputType> reading = SavedReadingFile::readReading(path);
     if (!reading)
         return false;
-    const int month = ui->cboMonth->findText(reading->strMonth);
+    const int month = ui->cboMonth->findData(reading->strMonth);
     const int day = ui->cboDate->findText(QString::number(reading->intDate));
     const int year = ui->cboYear->findText(QString::number(reading->intYear));
     if (month < 0 || day < 0 || year < 0)

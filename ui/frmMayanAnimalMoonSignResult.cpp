@@ -58,7 +58,8 @@ frmMayanAnimalMoonSignResult::frmMayanAnimalMoonSignResult(QWidget *parent)
     applyFontsAndColours(*ui);
     setAttribute(Qt::WA_DeleteOnClose);
     lblResult = {ui->lblResult_0, ui->lblResult_1, ui->lblResult_2, ui->lblResult_3};
-    ui->lblResult_3->setText(modMayanAnimalMoonSign::interpretationText(sampleInterpretation));
+    ui->lblResult_3->setText(modMayanAnimalMoonSign::displayText(
+            modMayanAnimalMoonSign::interpretationText(sampleInterpretation)));
     WindowLook::apply(this, clientSize, WindowLook::Minimise::Yes);
     PageLinks::connectMenu(ui->mnuOnline, ui->mnuVisit, ui->mnuUpdate, ui->mnuDonate,
                            ui->mnuMakeMoney);

@@ -79,8 +79,8 @@ frmNagScreen2::frmNagScreen2(QWidget *parent)
     // Set after the common look, which rebuilds the window flags.
     setWindowFlag(Qt::WindowStaysOnTopHint);
     ui->Picture1->setPixmap(WindowLook::applicationIcon().pixmap(iconSize));
-    ui->Check1->setText(QStringLiteral("Click Here To Visit ") + modHelp::siteAddress()
-                        + QStringLiteral(" Now"));
+    //: A check box that works as a link; %1 is the site's address.
+    ui->Check1->setText(tr("Click Here To Visit %1 Now").arg(modHelp::siteAddress()));
     ui->Check1->setCursor(LinkLabel::handCursor(LinkLabel::ColourHand));
     ui->Label3->setText(ProgramTexts::catalogueText());
     setUpFormBoxes();
@@ -200,7 +200,8 @@ void frmNagScreen2::refuseBlank(QLineEdit *box, int &KeyAscii)
 {
     if (KeyAscii != blank)
         return;
-    desktop().showError(QStringLiteral("Email Address Cannot Contain Space"));
+    //: Shown when a space is typed into an address box.
+    desktop().showError(tr("Email Address Cannot Contain Space"));
     KeyAscii = 0;
     box->setFocus();
 }

@@ -32,12 +32,14 @@ void DisplayMoonSign(const QString &mayanName)
         return;
     const SignRecord &sign = *found;
     frmMayanAnimalMoonSignResult *window = frmMayanAnimalMoonSignResult::loaded();
-    const QString captions[] = {sign.mayanName, sign.animalName, sign.crystal, sign.interpretation};
+    // The Mayan name is the same in every language; the rest is read in the person's.
+    const QString animal = displayText(sign.animalName);
+    const QString captions[]
+            = {sign.mayanName, animal, displayText(sign.crystal), displayText(sign.interpretation)};
     for (int i = 0; i < 4; ++i)
         window->setResultCaption(i, captions[i]);
     window->setAnimalPicture(animalPicture(sign.pictureNumber()));
-    window->findChild<QLabel *>(QStringLiteral("imgAnimalPics"))
-            ->setAccessibleName(sign.animalName);
+    window->findChild<QLabel *>(QStringLiteral("imgAnimalPics"))->setAccessibleName(animal);
 }
 
 } // namespace modMayanAnimalMoonSign

@@ -72,11 +72,14 @@ void SubmitReferral(const Referral &referral)
 bool submitForm(const Referral &referral)
 {
     if (referral.email == referral.friendEmail) {
-        desktop().showError(QStringLiteral("Please Enter Distinct Email Addresses"));
+        //: The person's address and the friend's are the same.
+        desktop().showError(QCoreApplication::translate("modTellAFriend",
+                                                        "Please Enter Distinct Email Addresses"));
         return false;
     }
     if (!isProperAddress(referral.email) || !isProperAddress(referral.friendEmail)) {
-        desktop().showError(QStringLiteral("Please Enter Proper Email Address"));
+        desktop().showError(
+                QCoreApplication::translate("modTellAFriend", "Please Enter Proper Email Address"));
         return false;
     }
     SubmitReferral(referral);

@@ -5,6 +5,7 @@
 #include "base/modHelp.h"
 #include "web/modHelpPages.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QLocale>
 #include <QRegularExpression>
@@ -39,8 +40,13 @@ QDate readReminderDate(const QString &stored)
 
 bool userWantsToCheck()
 {
-    const QString text = QStringLiteral("There maybe an update to this software available")
-            + QChar(13) + QStringLiteral("Do you want to check for an update?");
+    //: First line of the question at start-up; the English "maybe" is meant as "may be".
+    const QString news = QCoreApplication::translate(
+            "UpdateReminder", "There maybe an update to this software available");
+    //: Second line of the question, answered Yes or No.
+    const QString question
+            = QCoreApplication::translate("UpdateReminder", "Do you want to check for an update?");
+    const QString text = news + QChar(13) + question;
     const MessageRequest request {text, AppInfo::applicationTitle(), MessageIcon::Information,
                                   MessageButton::Yes | MessageButton::No, MessageButton::Yes};
     return desktop().showMessage(request) == MessageButton::Yes;

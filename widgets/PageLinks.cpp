@@ -5,6 +5,7 @@
 #include "widgets/WindowLook.h"
 
 #include <QAction>
+#include <QCoreApplication>
 
 namespace PageLinks {
 
@@ -21,9 +22,12 @@ void connectMenu(QAction *mnuOnline, QAction *mnuVisit, QAction *mnuUpdate, QAct
 
 QString siteSlogan()
 {
-    const QString slogan = QStringLiteral("The most popular occult discussion board online. "
-                                          "Your best astrology resource! ");
-    return slogan + QStringLiteral("Visit ") + modHelp::siteAddress() + QStringLiteral(" Now");
+    //: The link at the top of the main, result and report windows, in a fixed box of two lines;
+    //: %1 is the site's address.
+    return QCoreApplication::translate("PageLinks",
+                                       "The most popular occult discussion board online. Your "
+                                       "best astrology resource! Visit %1 Now")
+            .arg(modHelp::siteAddress());
 }
 
 void connectPromotions(LinkLabel *label61, LinkLabel *lblCobrand, LinkLabel *lblFullBrand)

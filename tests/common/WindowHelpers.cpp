@@ -50,7 +50,8 @@ SignRecord filledSign(int index)
 
 QStringList captionsOf(const SignRecord &sign)
 {
-    return {sign.mayanName, sign.animalName, sign.crystal, sign.interpretation};
+    return {sign.mayanName, displayText(sign.animalName), displayText(sign.crystal),
+            displayText(sign.interpretation)};
 }
 
 QWidget *openProgramWindow(const QString &which, int signIndex)

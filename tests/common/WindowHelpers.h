@@ -20,7 +20,7 @@ QWidget *openProgramWindow(const QString &which, int signIndex);
 // The sign with the given Mayan name, or with the given table index, from a filled table.
 modMayanAnimalMoonSign::SignRecord signNamed(const QString &mayanName);
 modMayanAnimalMoonSign::SignRecord filledSign(int index);
-// The result window's four captions for a sign.
+// The result window's four captions for a sign, in the language of the translations installed.
 QStringList captionsOf(const modMayanAnimalMoonSign::SignRecord &sign);
 
 // The first visible window of a type, or nullptr.

@@ -1,3 +1,4 @@
+#include "base/Translations.h"
 #include "sign/modMayanAnimalMoonSign.h"
 #include "tests/common/ScriptedDesktop.h"
 #include "tests/common/WindowHelpers.h"
@@ -128,6 +129,22 @@ bool textFits(const QWidget *widget)
     return textMisfit(widget).isEmpty();
 }
 
+// A label sized to its caption grows right and down: a longer caption must not run into the
+// control beside it. Empty when it stays clear of every sibling.
+QString autoSizeOverlap(const QWidget *widget)
+{
+    if (!widget->property("autoSize").toBool())
+        return {};
+    for (const QWidget *sibling :
+         widget->parentWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (sibling != widget && sibling->isVisible()
+            && sibling->geometry().intersects(widget->geometry()))
+            return QStringLiteral("%1 \"%2\" runs into %3")
+                    .arg(widget->objectName(), shownText(widget).left(40), sibling->objectName());
+    }
+    return {};
+}
+
 QList<QWidget *> widgetsShowingText(QWidget *window)
 {
     QList<QWidget *> shown;
@@ -164,16 +181,18 @@ QWidget *openWindow(const QString &which, int variant, ScriptedDesktop &desktop)
 
 } // namespace
 
-// The windows place their controls at fixed positions; at a higher scale the text must still fit
-// the boxes drawn for it, with no text cut off and no blurred picture.
+// The windows place their controls at fixed positions; at a higher scale and in every language the
+// text must still fit the boxes drawn for it, with no text cut off and no blurred picture.
 class TestScaling : public QObject
 {
     Q_OBJECT
 
 private slots:
     void cleanup();
+    void cleanupTestCase();
     void measureSeesCutText_data();
     void measureSeesCutText();
+    void measureSeesAutoSizeOverlap();
     void everyTextFits_data();
     void everyTextFits();
 };
@@ -181,6 +200,11 @@ private slots:
 void TestScaling::cleanup()
 {
     closeAllWindows();
+}
+
+void TestScaling::cleanupTestCase()
+{
+    Translations::install(QString());
 }
 
 void TestScaling::measureSeesCutText_data()
@@ -214,25 +238,52 @@ void TestScaling::measureSeesCutText()
     QVERIFY(!textFits(widget));
 }
 
+void TestScaling::measureSeesAutoSizeOverlap()
+{
+    QWidget window;
+    window.resize(500, 200);
+    auto *label = new QLabel(QStringLiteral("Name"), &window);
+    label->setProperty("autoSize", true);
+    label->move(30, 30);
+    auto *box = new QWidget(&window);
+    box->setGeometry(80, 25, 200, 23);
+    window.show();
+    label->resize(label->sizeHint());
+    QVERIFY2(autoSizeOverlap(label).isEmpty(), qPrintable(autoSizeOverlap(label)));
+    label->setText(QStringLiteral("A much longer caption"));
+    label->resize(label->sizeHint());
+    QVERIFY(!autoSizeOverlap(label).isEmpty());
+}
+
+// Every window in English and in every language the program speaks: a translation is often longer.
 void TestScaling::everyTextFits_data()
 {
+    QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("window");
     QTest::addColumn<int>("variant");
-    QTest::newRow("main") << QStringLiteral("main") << 0;
-    QTest::newRow("about") << QStringLiteral("about") << 0;
-    for (int sign = 0; sign < SignCount; ++sign) {
-        const QByteArray name = filledSign(sign).mayanName.toUtf8();
-        QTest::addRow("result %s", name.constData()) << QStringLiteral("result") << sign;
-        QTest::addRow("report %s", name.constData()) << QStringLiteral("report") << sign;
+    for (const QString &language : QStringList {QString()} + Translations::available()) {
+        const QByteArray in = language.isEmpty() ? "C" : language.toLatin1();
+        QTest::addRow("%s main", in.constData()) << language << QStringLiteral("main") << 0;
+        QTest::addRow("%s about", in.constData()) << language << QStringLiteral("about") << 0;
+        for (int sign = 0; sign < SignCount; ++sign) {
+            const QByteArray name = filledSign(sign).mayanName.toUtf8();
+            QTest::addRow("%s result %s", in.constData(), name.constData())
+                    << language << QStringLiteral("result") << sign;
+            QTest::addRow("%s report %s", in.constData(), name.constData())
+                    << language << QStringLiteral("report") << sign;
+        }
+        for (int appeal = 0; appeal < 4; ++appeal)
+            QTest::addRow("%s exit appeal %d", in.constData(), appeal)
+                    << language << QStringLiteral("exit appeal") << appeal;
     }
-    for (int appeal = 0; appeal < 4; ++appeal)
-        QTest::addRow("exit appeal %d", appeal) << QStringLiteral("exit appeal") << appeal;
 }
 
 void TestScaling::everyTextFits()
 {
+    QFETCH(QString, language);
     QFETCH(QString, window);
     QFETCH(int, variant);
+    QVERIFY(Translations::install(language));
     ScriptedDesktop desktop;
     QWidget *shown = openWindow(window, variant, desktop);
     QVERIFY(QTest::qWaitForWindowExposed(shown));
@@ -248,6 +299,8 @@ void TestScaling::everyTextFits()
         ++checked;
         if (!textFits(widget))
             misfits << textMisfit(widget);
+        if (!autoSizeOverlap(widget).isEmpty())
+            misfits << autoSizeOverlap(widget);
     }
     QVERIFY(checked > 0);
     QVERIFY2(misfits.isEmpty(), qPrintable(misfits.join(QLatin1String("; "))));

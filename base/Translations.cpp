@@ -1,0 +1,103 @@
+#include "base/Translations.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+namespace Translations {
+
+namespace {
+
+// Where the build puts the compiled translations, as zel_<language>.qm.
+const char programFolder[] = ":/i18n";
+const char programPrefix[] = "zel_";
+
+// The translators in use; both stay installed until another language replaces them.
+struct InUse
+{
+    QTranslator program;
+    QTranslator qt;
+};
+
+InUse &inUse()
+{
+    static InUse translators;
+    return translators;
+}
+
+void removeInstalled()
+{
+    QCoreApplication::removeTranslator(&inUse().program);
+    QCoreApplication::removeTranslator(&inUse().qt);
+}
+
+// "es-ES", "es_ES.UTF-8" and "de_DE@euro" name the same language as "es_ES" and "de_DE".
+QString localeName(const QString &uiLanguage)
+{
+    QString name = uiLanguage;
+    name.replace(QLatin1Char('-'), QLatin1Char('_'));
+    return name.section(QLatin1Char('.'), 0, 0).section(QLatin1Char('@'), 0, 0);
+}
+
+bool isEnglish(const QString &name)
+{
+    const QString language = name.section(QLatin1Char('_'), 0, 0).toLower();
+    return language == QLatin1String("en") || language == QLatin1String("c")
+            || language == QLatin1String("posix");
+}
+
+} // namespace
+
+QStringList available()
+{
+    const QString prefix = QLatin1String(programPrefix);
+    QStringList languages;
+    const QStringList files = QDir(QLatin1String(programFolder))
+                                      .entryList({prefix + QStringLiteral("*.qm")}, QDir::Files);
+    for (const QString &file : files)
+        languages << file.mid(prefix.size()).section(QLatin1Char('.'), 0, 0);
+    return languages;
+}
+
+QString chooseLanguage(const QStringList &uiLanguages)
+{
+    const QStringList spoken = available();
+    for (const QString &uiLanguage : uiLanguages) {
+        const QString name = localeName(uiLanguage);
+        if (name.isEmpty() || isEnglish(name))
+            return {};
+        if (spoken.contains(name))
+            return name;
+        const QString language = name.section(QLatin1Char('_'), 0, 0).toLower();
+        if (spoken.contains(language))
+            return language;
+    }
+    return {};
+}
+
+bool install(const QString &language)
+{
+    removeInstalled();
+    if (language.isEmpty())
+        return true;
+    InUse &translators = inUse();
+    if (!translators.program.load(QLatin1String(programPrefix) + language,
+                                  QLatin1String(programFolder)))
+        return false;
+    QCoreApplication::installTranslator(&translators.program);
+    // Yes, No, OK and the file dialogs; a system without Qt's translations shows them in English.
+    if (translators.qt.load(QStringLiteral("qtbase_") + language,
+                            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&translators.qt);
+    return true;
+}
+
+QString installForSystem()
+{
+    const QString language = chooseLanguage(QLocale::system().uiLanguages());
+    return install(language) ? language : QString();
+}
+
+} // namespace Translations

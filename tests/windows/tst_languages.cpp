@@ -1,0 +1,393 @@
+#include "base/AppInfo.h"
+#include "base/Translations.h"
+#include "base/modHelp.h"
+#include "report/frmSave.h"
+#include "sign/modMayanAnimalMoonSign.h"
+#include "tests/common/ScriptedDesktop.h"
+#include "tests/common/WindowHelpers.h"
+#include "ui/frmMain.h"
+#include "ui/frmMayanAnimalMoonSignResult.h"
+#include "ui/frmNagScreen2.h"
+#include "ui/modMayanAnimalMoonSignDisplay.h"
+#include "web/UpdateReminder.h"
+#include "web/modHelpPages.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QRegularExpression>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextEdit>
+
+#include <functional>
+
+using namespace modMayanAnimalMoonSign;
+
+namespace {
+
+template<typename T>
+T *child(QWidget *window, const char *name)
+{
+    return window->findChild<T *>(QString::fromLatin1(name));
+}
+
+// A rich text piece by piece, each run of one style (a label, its value) on its own.
+QMap<QString, QString> pieces(const QTextDocument *document, const QString &where)
+{
+    QMap<QString, QString> texts;
+    int n = 0;
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        for (auto piece = block.begin(); !piece.atEnd(); ++piece)
+            texts[where + QLatin1Char('/') + QString::number(n++)] = piece.fragment().text();
+    }
+    return texts;
+}
+
+// Every text a person can read in a window or hear from a screen reader, by where it is shown.
+QMap<QString, QString> readableTexts(QWidget *window)
+{
+    QMap<QString, QString> texts;
+    for (QWidget *widget : window->findChildren<QWidget *>()) {
+        if (!widget->isVisibleTo(window))
+            continue;
+        const QString where = widget->objectName();
+        if (auto *label = qobject_cast<QLabel *>(widget))
+            texts[where] = label->text();
+        else if (auto *button = qobject_cast<QAbstractButton *>(widget))
+            texts[where] = button->text();
+        else if (auto *box = qobject_cast<QGroupBox *>(widget))
+            texts[where] = box->title();
+        else if (auto *line = qobject_cast<QLineEdit *>(widget))
+            texts[where] = line->text();
+        else if (auto *lines = qobject_cast<QPlainTextEdit *>(widget))
+            texts[where] = lines->toPlainText();
+        else if (auto *report = qobject_cast<QTextEdit *>(widget))
+            texts.insert(pieces(report->document(), where));
+        if (auto *list = qobject_cast<QComboBox *>(widget)) {
+            for (int i = 0; i < list->count(); ++i)
+                texts[where + QLatin1Char('/') + QString::number(i)] = list->itemText(i);
+        }
+        if (!widget->accessibleName().isEmpty())
+            texts[where + QStringLiteral("/accessible")] = widget->accessibleName();
+    }
+    for (const QAction *action : window->findChildren<QAction *>())
+        texts[QStringLiteral("action/") + action->objectName()] = action->text();
+    for (const QMenu *menu : window->findChildren<QMenu *>())
+        texts[QStringLiteral("menu/") + menu->objectName()] = menu->title();
+    return texts;
+}
+
+// What is left of a text once the parts that read the same in every language are taken out: the
+// program's and the maker's names, the site's address, the Mayan names, the person's name, numbers
+// and punctuation.
+QString wordsToTranslate(QString text)
+{
+    QStringList names {AppInfo::windowCaption(),
+                       AppInfo::applicationTitle(),
+                       QStringLiteral("Velmora Softwares"),
+                       modHelp::siteAddress(),
+                       QStringLiteral("Balam"),
+                       QStringLiteral("Ana")};
+    for (int i = 0; i < SignCount; ++i)
+        names << filledSign(i).mayanName;
+    text.remove(QChar(0x2060));
+    for (const QString &name : names)
+        text.remove(name);
+    static const QRegularExpression noWord(QStringLiteral("[^\\p{L}]+"));
+    return text.replace(noWord, QStringLiteral(" ")).trimmed();
+}
+
+// Words that a translation rightly keeps as English writes them.
+bool sameInLanguage(const QString &words, const QString &language)
+{
+    static const QMap<QString, QStringList> same {
+            {QStringLiteral("de"),
+             {"Name", "OK", "April", "August", "September", "November", "Amethyst"}},
+    };
+    return words.isEmpty() || same.value(language).contains(words);
+}
+
+// The texts that read the same in the language as in English, and should not.
+QStringList leftInEnglish(const QStringList &english, const QStringList &translated,
+                          const QString &language, const QStringList &where)
+{
+    QStringList left;
+    for (int i = 0; i < english.size(); ++i) {
+        const QString words = wordsToTranslate(translated.value(i));
+        if (translated.value(i) == english.at(i) && !sameInLanguage(words, language))
+            left << where.value(i) + QStringLiteral(": ") + translated.value(i).left(60);
+    }
+    return left;
+}
+
+QWidget *openWindow(const QString &which, int sign, ScriptedDesktop &desktop)
+{
+    desktop.randomAnswers = {0.1};
+    if (which == QLatin1String("report")) {
+        // The report shows what the result window shows.
+        DisplayMoonSign(filledSign(sign).mayanName);
+        const BirthInputType ana {QStringLiteral("Ana"), 7, QStringLiteral("March"), 1990};
+        auto *report = new frmSave(ana, frmMayanAnimalMoonSignResult::loaded()->resultCaptions());
+        report->show();
+        return report;
+    }
+    return openProgramWindow(which, sign);
+}
+
+QMap<QString, QString> textsIn(const QString &language, const QString &window, int sign)
+{
+    Translations::install(language);
+    ScriptedDesktop desktop;
+    const QMap<QString, QString> texts = readableTexts(openWindow(window, sign, desktop));
+    closeAllWindows();
+    return texts;
+}
+
+// A person's action that ends in a message box or a file dialog.
+using Trigger = std::function<void(ScriptedDesktop &)>;
+
+void leaveNameBlank(ScriptedDesktop &)
+{
+    frmMain::showFresh()->cmdProceed_Click();
+}
+
+void openSomethingElse(ScriptedDesktop &desktop)
+{
+    desktop.pathAnswer = QStringLiteral("/nowhere/notes.txt");
+    frmMain::showFresh()->cmdOpen_Click();
+}
+
+void typeSpaceInAddress(ScriptedDesktop &)
+{
+    auto *appeal = new frmNagScreen2;
+    appeal->show();
+    QTest::keyClick(child<QLineEdit>(appeal, "txtEmail"), Qt::Key_Space);
+}
+
+// The addresses filled in, everything else left at its prompt.
+void referOnlyAddresses(const QString &email, const QString &friendEmail)
+{
+    auto *appeal = new frmNagScreen2;
+    appeal->show();
+    child<QLineEdit>(appeal, "txtEmail")->setText(email);
+    child<QLineEdit>(appeal, "txtFriendEmail")->setText(friendEmail);
+    appeal->cmdSubmit_Click();
+}
+
+void askUpdate(ScriptedDesktop &desktop)
+{
+    modHelp::writeSetting(QStringLiteral("Duration"), QStringLiteral("2026-01-01"));
+    desktop.todayAnswer = QDate(2026, 12, 7);
+    desktop.messageAnswer = MessageButton::No;
+    CheckForUpdate();
+}
+
+frmSave *reportOfAna()
+{
+    const BirthInputType ana {QStringLiteral("Ana"), 7, QStringLiteral("March"), 1990};
+    auto *report = new frmSave(ana, captionsOf(signNamed(QStringLiteral("Jaguar"))));
+    report->show();
+    return report;
+}
+
+void saveIntoFolder(ScriptedDesktop &desktop)
+{
+    // A folder cannot be written as a file: the dialog, then the failure.
+    desktop.pathAnswer = QDir::tempPath();
+    reportOfAna()->cmdSave_Click();
+}
+
+void printWithoutPrinter(ScriptedDesktop &)
+{
+    reportOfAna()->cmdPrint_Click();
+}
+
+// Every message text, dialog title and file filter the action brought up, in order.
+QStringList shownBy(const Trigger &trigger, const QString &language)
+{
+    Translations::install(language);
+    ScriptedDesktop desktop;
+    trigger(desktop);
+    QStringList shown;
+    for (const FileRequest &request : desktop.fileRequests)
+        shown << request.title << request.filter;
+    for (const MessageRequest &message : desktop.messages)
+        shown << message.text;
+    closeAllWindows();
+    return shown;
+}
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Trigger)
+
+// The program in Spanish and German: everything a person reads is in the language, and what it
+// stores is not.
+class TestLanguages : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup();
+    void monthListShowsTheLanguageAndKeepsEnglish();
+    void readingSavedInOneLanguageOpensInAnother();
+    void nothingLeftInEnglish_data();
+    void nothingLeftInEnglish();
+    void messagesInTheLanguage_data();
+    void messagesInTheLanguage();
+};
+
+void TestLanguages::cleanup()
+{
+    closeAllWindows();
+    Translations::install(QString());
+}
+
+void TestLanguages::monthListShowsTheLanguageAndKeepsEnglish()
+{
+    QVERIFY(Translations::install(QStringLiteral("es")));
+    ScriptedDesktop desktop;
+    frmMain *window = frmMain::showFresh();
+    auto *months = child<QComboBox>(window, "cboMonth");
+    QCOMPARE(months->count(), 12);
+    for (int i = 0; i < months->count(); ++i) {
+        QCOMPARE(months->itemData(i).toString(), monthNames().at(i));
+        QCOMPARE(months->itemText(i), displayText(monthNames().at(i)));
+    }
+    QCOMPARE(months->itemText(4), QStringLiteral("Mayo"));
+    child<QLineEdit>(window, "txtName")->setText(QStringLiteral("Ana"));
+    months->setCurrentIndex(4);
+    child<QComboBox>(window, "cboDate")->setCurrentText(QStringLiteral("30"));
+    window->cmdProceed_Click();
+    // The rule reads the English month: late May is Tzub, not the Kaw of the rest of May.
+    QCOMPARE(BirthInput.strMonth, QStringLiteral("May"));
+    QCOMPARE(strMoonSign, QStringLiteral("Tzub"));
+}
+
+// Saved in Spanish, the reading opens in German and in English with the same person and date,
+// and saving it again there writes the same bytes.
+void TestLanguages::readingSavedInOneLanguageOpensInAnother()
+{
+    QTemporaryDir folder;
+    ScriptedDesktop desktop;
+    QVERIFY(Translations::install(QStringLiteral("es")));
+    frmMain *window = frmMain::showFresh();
+    child<QLineEdit>(window, "txtName")->setText(QStringLiteral("José Núñez"));
+    child<QComboBox>(window, "cboMonth")->setCurrentIndex(1);
+    child<QComboBox>(window, "cboDate")->setCurrentText(QStringLiteral("29"));
+    child<QComboBox>(window, "cboYear")->setCurrentText(QStringLiteral("1984"));
+    window->cmdProceed_Click();
+    const BirthInputType saved = BirthInput;
+    desktop.pathAnswer = folder.filePath(QStringLiteral("es.zod"));
+    frmSave(saved, frmMayanAnimalMoonSignResult::loaded()->resultCaptions()).cmdSave_Click();
+    const QByteArray bytes = contents(desktop.pathAnswer);
+    QVERIFY(!bytes.isEmpty());
+
+    for (const QString &language : {QStringLiteral("de"), QString()}) {
+        closeAllWindows();
+        QVERIFY(Translations::install(language));
+        BirthInput = {};
+        frmMain::showFresh()->openReading(folder.filePath(QStringLiteral("es.zod")));
+        QCOMPARE(BirthInput.strName, QStringLiteral("José Núñez"));
+        QCOMPARE(BirthInput.strMonth, QStringLiteral("February"));
+        QCOMPARE(BirthInput.intDate, qint16(29));
+        QCOMPARE(BirthInput.intYear, qint16(1984));
+        QCOMPARE(strMoonSign, QStringLiteral("Coz"));
+        desktop.pathAnswer = folder.filePath(language + QStringLiteral("again.zod"));
+        frmSave(BirthInput, frmMayanAnimalMoonSignResult::loaded()->resultCaptions())
+                .cmdSave_Click();
+        QCOMPARE(contents(desktop.pathAnswer), bytes);
+    }
+    QVERIFY(desktop.messages.isEmpty());
+}
+
+void TestLanguages::nothingLeftInEnglish_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<int>("sign");
+    for (const QString &language : Translations::available()) {
+        const QByteArray in = language.toLatin1();
+        for (const char *window : {"main", "about", "report", "exit appeal"})
+            QTest::addRow("%s %s", in.constData(), window) << language << window << 8;
+        for (int sign = 0; sign < SignCount; ++sign) {
+            QTest::addRow("%s result %s", in.constData(),
+                          filledSign(sign).mayanName.toLatin1().constData())
+                    << language << "result" << sign;
+        }
+    }
+}
+
+void TestLanguages::nothingLeftInEnglish()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, window);
+    QFETCH(int, sign);
+    const QMap<QString, QString> english = textsIn(QString(), window, sign);
+    const QMap<QString, QString> translated = textsIn(language, window, sign);
+    QCOMPARE(translated.keys(), english.keys());
+    const QStringList left
+            = leftInEnglish(english.values(), translated.values(), language, english.keys());
+    QVERIFY2(left.isEmpty(), qPrintable(left.join(QStringLiteral("; "))));
+}
+
+void TestLanguages::messagesInTheLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<Trigger>("trigger");
+    const QList<QPair<const char *, Trigger>> triggers {
+            {"name left blank", leaveNameBlank},
+            {"open a file that is no reading", openSomethingElse},
+            {"space in an address", typeSpaceInAddress},
+            {"referral at its prompts",
+             [](ScriptedDesktop &) {
+                 referOnlyAddresses(QStringLiteral("ann@example.org"),
+                                    QStringLiteral("bo@example.net"));
+             }},
+            {"same addresses",
+             [](ScriptedDesktop &) {
+                 referOnlyAddresses(QStringLiteral("ann@example.org"),
+                                    QStringLiteral("ann@example.org"));
+             }},
+            {"improper address",
+             [](ScriptedDesktop &) {
+                 referOnlyAddresses(QStringLiteral("ann"), QStringLiteral("bo@example.net"));
+             }},
+            {"update question", askUpdate},
+            {"save into a folder", saveIntoFolder},
+            {"print without a printer", printWithoutPrinter},
+    };
+    for (const QString &language : Translations::available()) {
+        for (const auto &[name, trigger] : triggers)
+            QTest::addRow("%s %s", language.toLatin1().constData(), name) << language << trigger;
+    }
+}
+
+void TestLanguages::messagesInTheLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(Trigger, trigger);
+    const QStringList english = shownBy(trigger, QString());
+    const QStringList translated = shownBy(trigger, language);
+    QVERIFY(!english.isEmpty());
+    QCOMPARE(translated.size(), english.size());
+    const QStringList left = leftInEnglish(english, translated, language, english);
+    QVERIFY2(left.isEmpty(), qPrintable(left.join(QStringLiteral("; "))));
+}
+
+QTEST_MAIN(TestLanguages)
+#include "tst_languages.moc"
