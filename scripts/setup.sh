@@ -7,7 +7,7 @@ preset=${1:-default}
 shift || true
 # The build compiles the translations (lupdate, lrelease and their CMake functions); the program
 # loads Qt's own translations of its buttons and dialogs beside its own.
-packages=(cmake g++ make qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+packages=(cmake g++ make ninja-build qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     fonts-dejavu-core "$@")
 
 missing=()
