@@ -76,6 +76,7 @@ QUrl openableAddress(const QString &href)
 LinkDetector::LinkDetector(QTextEdit *box)
     : QObject(box)
     , watchedBox(box)
+    , textBox(box)
     , viewport(box ? box->viewport() : nullptr)
     , document(box ? box->document() : nullptr)
 {
@@ -122,7 +123,7 @@ LinkDetector::~LinkDetector()
 
 QTextEdit *LinkDetector::box() const
 {
-    return watchedBox;
+    return watchedBox ? textBox : nullptr;
 }
 
 QColor LinkDetector::linkColour()
@@ -266,7 +267,7 @@ bool LinkDetector::eventFilter(QObject *watched, QEvent *event)
         if (press->button() != Qt::LeftButton
             || press->flags().testFlag(Qt::MouseEventCreatedDoubleClick))
             break;
-        const QUrl address = openableAddress(watchedBox->anchorAt(press->position().toPoint()));
+        const QUrl address = openableAddress(textBox->anchorAt(press->position().toPoint()));
         if (!address.isEmpty())
             emit linkPressed(address);
         break;
@@ -274,7 +275,7 @@ bool LinkDetector::eventFilter(QObject *watched, QEvent *event)
     case QEvent::MouseMove: {
         const auto *move = static_cast<QMouseEvent *>(event);
         showHand(move->buttons() == Qt::NoButton
-                 && !watchedBox->anchorAt(move->position().toPoint()).isEmpty());
+                 && !textBox->anchorAt(move->position().toPoint()).isEmpty());
         break;
     }
     case QEvent::Leave:

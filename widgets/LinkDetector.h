@@ -69,7 +69,10 @@ private:
     void collectChanges(const QTextBlock &block, QList<FormatChange> &changes) const;
     void showHand(bool overLink);
 
-    QPointer<QTextEdit> watchedBox;
+    // The box as a plain widget, so that asking after it stays sound while the box, our parent,
+    // is being destroyed and takes us along; the text edit itself only while it lives.
+    QPointer<QWidget> watchedBox;
+    QTextEdit *const textBox;
     QPointer<QWidget> viewport;
     QPointer<QTextDocument> document;
     QMetaObject::Connection changeConnection;

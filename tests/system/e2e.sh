@@ -18,6 +18,8 @@ set -u
 exe=${1:?usage: e2e.sh path/to/ZelFreeMayanAnimalSign}
 [[ $exe == /* ]] || exe=$PWD/$exe
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+# shellcheck source=tests/system/processes.sh
+source "$here/processes.sh"
 site=${ZEL_E2E_SITE:-http://www.velmora.example}
 shots=${ZEL_E2E_SCREENSHOTS:-$PWD/e2e-screenshots}
 python=/usr/bin/python3
@@ -72,23 +74,6 @@ shot() {
     import -window root "$file" 2>/dev/null || echo "note: no screenshot $file"
 }
 
-# True once the process is gone or only a zombie waiting to be reaped (kill -0 still sees those).
-ended() {
-    local state
-    state=$(ps -o stat= -p "$1" 2>/dev/null) || return 0
-    [[ $state == Z* ]]
-}
-
-stop_process() {
-    local pid=$1
-    [[ -n $pid ]] || return 0
-    if ! ended "$pid"; then
-        kill "$pid" 2>/dev/null
-        wait_until 5 ended "$pid" || kill -KILL "$pid" 2>/dev/null
-    fi
-    wait "$pid" 2>/dev/null
-}
-
 cleanup() {
     local rc=$?
     stop_process "$second"
@@ -100,20 +85,6 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 130' INT
 trap 'exit 143' TERM
-
-# --- waiting ---------------------------------------------------------------------------------
-
-now_us() { echo "${EPOCHREALTIME//[.,]/}"; }
-
-# wait_until SECONDS COMMAND...: polls the command every 0.1 s until it succeeds or time is up.
-wait_until() {
-    local deadline=$(($(now_us) + $1 * 1000000))
-    shift
-    until "$@"; do
-        (($(now_us) < deadline)) || return 1
-        sleep 0.1
-    done
-}
 
 # --- windows ---------------------------------------------------------------------------------
 

@@ -17,6 +17,8 @@ set -u
 
 exe=${1:?usage: wayland.sh path/to/ZelFreeMayanAnimalSign}
 [[ $exe == /* ]] || exe=$PWD/$exe
+# shellcheck source=tests/system/processes.sh
+source "$(dirname "${BASH_SOURCE[0]}")/processes.sh"
 shots=${ZEL_WAYLAND_SCREENSHOTS:-$PWD/wayland-screenshots}
 python=/usr/bin/python3
 
@@ -44,18 +46,6 @@ fail() {
     exit 1
 }
 
-stop_process() {
-    local pid=$1 tenths
-    [[ -n $pid ]] || return 0
-    kill "$pid" 2>/dev/null
-    for ((tenths = 0; tenths < 50; tenths++)); do
-        kill -0 "$pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    kill -KILL "$pid" 2>/dev/null
-    wait "$pid" 2>/dev/null
-}
-
 cleanup() {
     local rc=$?
     stop_process "$app"
@@ -66,18 +56,6 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 130' INT
 trap 'exit 143' TERM
-
-now_us() { echo "${EPOCHREALTIME//[.,]/}"; }
-
-# wait_until SECONDS COMMAND...: polls the command every 0.2 s until it succeeds or time is up.
-wait_until() {
-    local deadline=$(($(now_us) + $1 * 1000000))
-    shift
-    until "$@"; do
-        (($(now_us) < deadline)) || return 1
-        sleep 0.2
-    done
-}
 
 # The top-level windows of process PID as Weston shows them, one a line: width, height, app id
 # and title, separated by tabs.
