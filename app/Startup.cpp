@@ -1,6 +1,5 @@
 #include "app/Startup.h"
 
-#include "base/AppInfo.h"
 #include "base/Appearance.h"
 #include "base/Desktop.h"
 #include "base/Translations.h"
@@ -12,8 +11,6 @@
 #include "widgets/WindowLook.h"
 
 #include <QApplication>
-
-#include <QCoreApplication>
 
 #include <exception>
 #include <functional>
@@ -71,9 +68,8 @@ bool Startup::refuseSecondInstance()
     if (instance.acquire() || !instance.heldByAnother())
         return false;
     //: Shown when the program is started while another copy of it runs.
-    desktop().showMessage({QCoreApplication::translate("Startup", "Application is already running"),
-                           AppInfo::applicationTitle(), MessageIcon::Information, MessageButton::Ok,
-                           MessageButton::Ok});
+    desktop().showNotice(QCoreApplication::translate("Startup", "Application is already running"),
+                         MessageIcon::Information);
     UnloadAllForms();
     return true;
 }

@@ -3,14 +3,20 @@
 #include "base/AppInfo.h"
 #include "base/QtDesktop.h"
 
+#include <utility>
+
 namespace {
 Desktop *installedDesktop = nullptr;
 }
 
+void Desktop::showNotice(const QString &text, MessageIcon icon)
+{
+    showMessage({text, AppInfo::applicationTitle(), icon, MessageButton::Ok, MessageButton::Ok});
+}
+
 void Desktop::showError(const QString &text)
 {
-    showMessage({text, AppInfo::applicationTitle(), MessageIcon::Critical, MessageButton::Ok,
-                 MessageButton::Ok});
+    showNotice(text, MessageIcon::Critical);
 }
 
 Desktop &desktop()
@@ -19,7 +25,7 @@ Desktop &desktop()
     return installedDesktop ? *installedDesktop : realDesktop;
 }
 
-void setDesktop(Desktop *replacement)
+Desktop *setDesktop(Desktop *replacement)
 {
-    installedDesktop = replacement;
+    return std::exchange(installedDesktop, replacement);
 }

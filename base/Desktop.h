@@ -51,11 +51,14 @@ public:
     // Whether what the clipboard holds in the given mode was put there by this program.
     virtual bool ownsClipboard(QClipboard::Mode mode) = 0;
 
-    // The program's error message: error icon, one OK button, the application title.
+    // A message with one OK button and the application title.
+    void showNotice(const QString &text, MessageIcon icon);
+    // The program's error message: a notice with the error icon.
     void showError(const QString &text);
 };
 
 // The desktop in use: the real one unless a test installed another.
 Desktop &desktop();
-// Installs a replacement (nullptr restores the real one); the caller keeps ownership.
-void setDesktop(Desktop *replacement);
+// Installs a replacement (nullptr restores the real one) and returns the one it replaced; the
+// caller keeps ownership.
+Desktop *setDesktop(Desktop *replacement);

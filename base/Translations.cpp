@@ -63,11 +63,14 @@ QStringList available()
 
 QString chooseLanguage(const QStringList &uiLanguages)
 {
-    const QStringList spoken = available();
+    // Listed only once a language other than English is asked for: an English start reads nothing.
+    QStringList spoken;
     for (const QString &uiLanguage : uiLanguages) {
         const QString name = localeName(uiLanguage);
         if (name.isEmpty() || isEnglish(name))
             return {};
+        if (spoken.isEmpty())
+            spoken = available();
         if (spoken.contains(name))
             return name;
         const QString language = name.section(QLatin1Char('_'), 0, 0).toLower();

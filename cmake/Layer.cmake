@@ -1,20 +1,16 @@
-# zel_add_layer(NAME SOURCES... LINKS target... HEADER core|widgets)
+# zel_add_layer(NAME SOURCES... LINKS target... [PRECOMPILE header...] [HEADER_FROM target])
 # A layer of the program: a static library whose includes are spelled from the repository root,
-# with the given Qt and program libraries below it. Its sources parse one of two precompiled
-# headers, each made once: the QtCore one of the lowest layer or the QtWidgets one of the widgets
-# layer (a header made per layer would cost more than its few files save).
+# with the given Qt and program libraries below it. Its sources parse a precompiled header: one it
+# makes (PRECOMPILE) or, so that each header is made once, that of a layer below (HEADER_FROM); a
+# header made per layer would cost more than the few files of a layer save.
 function(zel_add_layer name)
-    cmake_parse_arguments(PARSE_ARGV 1 layer "" "HEADER" "SOURCES;LINKS")
+    cmake_parse_arguments(PARSE_ARGV 1 layer "" "HEADER_FROM" "SOURCES;LINKS;PRECOMPILE")
     add_library(${name} STATIC ${layer_SOURCES})
     target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
     target_link_libraries(${name} PUBLIC ${layer_LINKS})
-    if(name STREQUAL "zelbase")
-        target_precompile_headers(${name} PRIVATE <QList> <QObject> <QString>)
-    elseif(name STREQUAL "zelwidgets")
-        target_precompile_headers(${name} PRIVATE <QList> <QObject> <QString> <QWidget>)
-    elseif(layer_HEADER STREQUAL "core")
-        target_precompile_headers(${name} REUSE_FROM zelbase)
-    elseif(layer_HEADER STREQUAL "widgets")
-        target_precompile_headers(${name} REUSE_FROM zelwidgets)
+    if(layer_PRECOMPILE)
+        target_precompile_headers(${name} PRIVATE ${layer_PRECOMPILE})
+    elseif(layer_HEADER_FROM)
+        target_precompile_headers(${name} REUSE_FROM ${layer_HEADER_FROM})
     endif()
 endfunction()

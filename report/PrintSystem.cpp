@@ -2,6 +2,8 @@
 
 #include "report/QtPrintSystem.h"
 
+#include <utility>
+
 namespace {
 PrintSystem *installedPrintSystem = nullptr;
 }
@@ -14,7 +16,5 @@ PrintSystem &printSystem()
 
 PrintSystem *setPrintSystem(PrintSystem *replacement)
 {
-    PrintSystem *previous = installedPrintSystem;
-    installedPrintSystem = replacement;
-    return previous;
+    return std::exchange(installedPrintSystem, replacement);
 }

@@ -1,7 +1,6 @@
 #include "report/frmSave.h"
 #include "ui_frmSave.h"
 
-#include "base/AppInfo.h"
 #include "base/Desktop.h"
 #include "report/PrintSystem.h"
 #include "report/SavedReadingFile.h"
@@ -68,12 +67,6 @@ void emptyClipboard()
         clipboard->clear(QClipboard::Clipboard);
     if (clipboard->supportsSelection() && desktop().ownsClipboard(QClipboard::Selection))
         clipboard->clear(QClipboard::Selection);
-}
-
-void warnOfPrinting(const QString &text)
-{
-    desktop().showMessage({text, AppInfo::applicationTitle(), MessageIcon::Warning,
-                           MessageButton::Ok, MessageButton::Ok});
 }
 
 void applyFontsAndColours(const Ui::frmSave &ui)
@@ -189,13 +182,14 @@ void frmSave::cmdPrint_Click()
     // A printer that prints asks nothing; only a job that cannot go out is reported.
     const QString printerName = printSystem().defaultPrinterName();
     if (printerName.isEmpty()) {
-        warnOfPrinting(tr("No default printer is set up."));
+        desktop().showNotice(tr("No default printer is set up."), MessageIcon::Warning);
         return;
     }
     const std::unique_ptr<QPrinter> printer = printSystem().openPrinter(printerName);
     if (!printer || !printReport(*printer))
         //: %1 is the printer's name.
-        warnOfPrinting(tr("The report could not be sent to the printer %1.").arg(printerName));
+        desktop().showNotice(tr("The report could not be sent to the printer %1.").arg(printerName),
+                             MessageIcon::Warning);
 }
 
 void frmSave::cmdSave_Click()

@@ -34,13 +34,15 @@ void applyFontsAndColours(const Ui::frmMayanAnimalMoonSignResult &ui)
     FontTable::apply(Text::Heading, {ui.fraStarUserSignDetails});
     FontTable::apply(Text::BoldBody, {ui.lblLabel_0, ui.lblLabel_1, ui.lblLabel_2, ui.lblLabel_3});
     FontTable::apply(Text::SignName, {ui.lblResult_0});
-    FontTable::apply(Text::Body, {ui.lblResult_1, ui.lblResult_2, ui.lblResult_3});
-    FontTable::apply(Text::Body, {ui.cmdPrint, ui.cmdExit, ui.cmdBack});
+    FontTable::apply(
+            Text::Body,
+            {ui.lblResult_1, ui.lblResult_2, ui.lblResult_3, ui.cmdPrint, ui.cmdExit, ui.cmdBack});
     ColourTable::keepSystemColours({ui.cmdPrint, ui.cmdExit, ui.cmdBack});
-    ColourTable::setTextColour(ColourTable::white, {ui.Label61, ui.lblCobrand, ui.lblFullBrand});
+    ColourTable::setTextColour(
+            ColourTable::white,
+            {ui.Label61, ui.lblCobrand, ui.lblFullBrand, ui.fraStarUserSignDetails});
     ColourTable::setBackground(ColourTable::windowGreen, {ui.lblCobrand, ui.lblFullBrand});
     ColourTable::setTextColour(ColourTable::blue, {ui.Label13});
-    ColourTable::setTextColour(ColourTable::white, {ui.fraStarUserSignDetails});
     ColourTable::setTextColour(ColourTable::orange,
                                {ui.lblLabel_0, ui.lblLabel_1, ui.lblLabel_2, ui.lblLabel_3});
     ColourTable::setTextColour(ColourTable::yellow, {ui.lblResult_0});

@@ -20,11 +20,7 @@ namespace {
 void paintBackground(QWidget *window, const QColor &background)
 {
     auto *mainWindow = qobject_cast<QMainWindow *>(window);
-    QWidget *client = mainWindow ? mainWindow->centralWidget() : window;
-    QPalette palette = client->palette();
-    palette.setColor(QPalette::Window, background);
-    client->setPalette(palette);
-    client->setAutoFillBackground(true);
+    ColourTable::setBackground(background, {mainWindow ? mainWindow->centralWidget() : window});
 }
 
 // The address with a word joiner at every place where a line may break inside it.

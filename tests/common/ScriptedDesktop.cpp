@@ -12,11 +12,9 @@ const QString foreignFormat = QStringLiteral("application/x-zel-test-another-pro
 } // namespace
 
 ScriptedDesktop::ScriptedDesktop()
-    : replaced(&desktop())
+    : replaced(setDesktop(this))
     , replacedPrintSystem(setPrintSystem(this))
-{
-    setDesktop(this);
-}
+{ }
 
 ScriptedDesktop::~ScriptedDesktop()
 {

@@ -18,8 +18,8 @@ set -u
 exe=${1:?usage: e2e.sh path/to/ZelFreeMayanAnimalSign}
 [[ $exe == /* ]] || exe=$PWD/$exe
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-# shellcheck source=tests/system/processes.sh
-source "$here/processes.sh"
+# shellcheck source=tests/system/session.sh
+source "$here/session.sh"
 site=${ZEL_E2E_SITE:-http://www.velmora.example}
 shots=${ZEL_E2E_SCREENSHOTS:-$PWD/e2e-screenshots}
 python=/usr/bin/python3
@@ -280,22 +280,22 @@ find_link_point() {
             }'
 }
 
+# exit_from_appeal WINDOW WHAT: Exit (Alt+X) on the appeal window must end the program, status 0.
+exit_from_appeal() {
+    local status
+    focus "$1"
+    keys alt+x
+    wait_until 10 ended "$app" || fail "Exit on the appeal window did not end the program"
+    wait "$app"
+    status=$?
+    app=""
+    ((status == 0)) || fail "$2 ended with status $status"
+}
+
 # --- set-up ----------------------------------------------------------------------------------
 
-for tool in Xvfb xdotool xwininfo xprop import convert "$python"; do
-    command -v "$tool" >/dev/null || { echo "FAIL: $tool is not installed"; exit 1; }
-done
-[[ -x $exe ]] || { echo "FAIL: no program at $exe"; exit 1; }
-
-mkdir -p "$shots" || { echo "FAIL: cannot create $shots"; exit 1; }
-rm -f "$shots"/*.png
-
-tmp=$(mktemp -d "${TMPDIR:-/tmp}/zel-e2e.XXXXXX") || { echo "FAIL: mktemp"; exit 1; }
-export HOME=$tmp/home
-export XDG_CONFIG_HOME=$HOME/.config
-export XDG_RUNTIME_DIR=$HOME/runtime
-mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$tmp/bin"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
+start_session e2e "$exe" "$shots" Xvfb xdotool xwininfo xprop import convert "$python"
+mkdir -p "$tmp/bin"
 cp "$here/stand-in-xdg-open" "$tmp/bin/xdg-open" && chmod 755 "$tmp/bin/xdg-open"
 export PATH=$tmp/bin:$PATH
 export ZEL_E2E_URL_LOG=$tmp/urls.log
@@ -524,13 +524,7 @@ problem=$(check_referral "$referral") || fail "referral address $referral: $prob
 ok "referral opened once: $referral"
 
 shot "before-exit"
-focus "$appeal"
-keys alt+x
-wait_until 10 ended "$app" || fail "Exit on the appeal window did not end the program"
-wait "$app"
-status=$?
-app=""
-((status == 0)) || fail "the program ended with status $status"
+exit_from_appeal "$appeal" "the program"
 root=$(xwininfo -root | awk '/Window id:/ { print $4 }')
 left=$(xdotool search --onlyvisible --name '' 2>/dev/null | while read -r id; do
     (($(printf '%d' "$id") == $(printf '%d' "$root"))) || echo "$id"
@@ -557,13 +551,7 @@ ok "started with $saved_file: result window $result shows the reading found at f
 focus "$result"
 keys alt+x
 wait_until 10 find_appeal || fail "Exit did not bring the appeal window"
-focus "$found"
-keys alt+x
-wait_until 10 ended "$app" || fail "Exit on the appeal window did not end the program"
-wait "$app"
-status=$?
-app=""
-((status == 0)) || fail "the program started with a file ended with status $status"
+exit_from_appeal "$found" "the program started with a file"
 ok "the program started with a file ended with status 0"
 
 echo "ok: all steps passed"

@@ -17,8 +17,8 @@ set -u
 
 exe=${1:?usage: wayland.sh path/to/ZelFreeMayanAnimalSign}
 [[ $exe == /* ]] || exe=$PWD/$exe
-# shellcheck source=tests/system/processes.sh
-source "$(dirname "${BASH_SOURCE[0]}")/processes.sh"
+# shellcheck source=tests/system/session.sh
+source "$(dirname "${BASH_SOURCE[0]}")/session.sh"
 shots=${ZEL_WAYLAND_SCREENSHOTS:-$PWD/wayland-screenshots}
 python=/usr/bin/python3
 
@@ -122,20 +122,7 @@ start_program() { # NAME [ARGUMENT...]
 
 # --- set-up ----------------------------------------------------------------------------------
 
-for tool in weston weston-debug weston-screenshooter "$python"; do
-    command -v "$tool" >/dev/null || { echo "FAIL: $tool is not installed"; exit 1; }
-done
-[[ -x $exe ]] || { echo "FAIL: no program at $exe"; exit 1; }
-
-mkdir -p "$shots" || { echo "FAIL: cannot create $shots"; exit 1; }
-rm -f "$shots"/*.png
-
-tmp=$(mktemp -d "${TMPDIR:-/tmp}/zel-wayland.XXXXXX") || { echo "FAIL: mktemp"; exit 1; }
-export HOME=$tmp/home
-export XDG_CONFIG_HOME=$HOME/.config
-export XDG_RUNTIME_DIR=$tmp/runtime
-mkdir -p "$HOME" "$XDG_CONFIG_HOME"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
+start_session wayland "$exe" "$shots" weston weston-debug weston-screenshooter "$python"
 # Nothing may lead Qt to an X server or a desktop session's settings.
 unset DISPLAY QT_QPA_PLATFORMTHEME QT_STYLE_OVERRIDE QT_WAYLAND_DECORATION XAUTHORITY \
     XDG_CURRENT_DESKTOP XDG_SESSION_TYPE DESKTOP_SESSION DBUS_SESSION_BUS_ADDRESS

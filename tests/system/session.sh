@@ -1,0 +1,52 @@
+# Sourced by the system tests that start the program and a display server: their set-up in a
+# scratch home, waiting with a deadline, and ending the processes they started.
+
+# start_session NAME EXE SHOTS TOOL...: fails at once without a tool or the program; empties the
+# screenshot folder; makes $tmp, a new temporary folder, and in it the home, the configuration and
+# the runtime folder the program is given.
+start_session() {
+    local name=$1 exe=$2 shots=$3 tool
+    shift 3
+    for tool in "$@"; do
+        command -v "$tool" >/dev/null || { echo "FAIL: $tool is not installed"; exit 1; }
+    done
+    [[ -x $exe ]] || { echo "FAIL: no program at $exe"; exit 1; }
+    mkdir -p "$shots" || { echo "FAIL: cannot create $shots"; exit 1; }
+    rm -f "$shots"/*.png
+    tmp=$(mktemp -d "${TMPDIR:-/tmp}/zel-$name.XXXXXX") || { echo "FAIL: mktemp"; exit 1; }
+    export HOME=$tmp/home
+    export XDG_CONFIG_HOME=$HOME/.config
+    export XDG_RUNTIME_DIR=$tmp/runtime
+    mkdir -p "$HOME" "$XDG_CONFIG_HOME"
+    mkdir -m 700 "$XDG_RUNTIME_DIR"
+}
+
+now_us() { echo "${EPOCHREALTIME//[.,]/}"; }
+
+# wait_until SECONDS COMMAND...: polls the command every 0.1 s until it succeeds or time is up.
+wait_until() {
+    local deadline=$(($(now_us) + $1 * 1000000))
+    shift
+    until "$@"; do
+        (($(now_us) < deadline)) || return 1
+        sleep 0.1
+    done
+}
+
+# True once the process is gone or only a zombie waiting to be reaped (kill -0 still sees those).
+ended() {
+    local state
+    state=$(ps -o stat= -p "$1" 2>/dev/null) || return 0
+    [[ $state == Z* ]]
+}
+
+# stop_process PID: asks it to end, and makes it after 5 s.
+stop_process() {
+    local pid=$1
+    [[ -n $pid ]] || return 0
+    if ! ended "$pid"; then
+        kill "$pid" 2>/dev/null
+        wait_until 5 ended "$pid" || kill -KILL "$pid" 2>/dev/null
+    fi
+    wait "$pid" 2>/dev/null
+}
