@@ -1,7 +1,10 @@
 #include "widgets/FontTable.h"
 
+#include <QFontDatabase>
+#include <QHash>
 #include <QWidget>
 
+#include <algorithm>
 #include <array>
 
 namespace FontTable {
@@ -31,14 +34,46 @@ constexpr std::array<Entry, 11> table = {{
         {Text::Banner, "MS Sans Serif", 18, false, false},
 }};
 
+// A family as the font database lists it; a family made by more than one foundry is listed with
+// the foundry in brackets.
+bool sameFamily(const QString &listed, const QString &family)
+{
+    const qsizetype foundry = listed.indexOf(QLatin1String(" ["));
+    return QStringView(listed).left(foundry).compare(family, Qt::CaseInsensitive) == 0;
+}
+
+QString firstInstalled(const QStringList &candidates, const QStringList &installed)
+{
+    for (const QString &candidate : candidates) {
+        const auto match = std::find_if(
+                installed.cbegin(), installed.cend(),
+                [&candidate](const QString &listed) { return sameFamily(listed, candidate); });
+        if (match != installed.cend())
+            return *match;
+    }
+    return {};
+}
+
 } // namespace
+
+QString installedFamily(const QString &family)
+{
+    // The font database and the substitutions do not change while the program runs.
+    static QHash<QString, QString> chosen;
+    const auto known = chosen.constFind(family);
+    if (known != chosen.cend())
+        return *known;
+    const QString installed = firstInstalled(QStringList {family} + QFont::substitutes(family),
+                                             QFontDatabase::families());
+    return *chosen.insert(family, installed.isEmpty() ? family : installed);
+}
 
 QFont font(Text text)
 {
     const Entry &entry = table[std::size_t(text)];
     Q_ASSERT(entry.text == text);
     QFont font;
-    font.setFamilies({QString::fromLatin1(entry.family)});
+    font.setFamilies({installedFamily(QString::fromLatin1(entry.family))});
     font.setPointSizeF(entry.pointSize);
     font.setWeight(entry.bold ? QFont::Bold : QFont::Normal);
     font.setStyle(QFont::StyleNormal);

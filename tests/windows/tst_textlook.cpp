@@ -1,8 +1,12 @@
 #include "tests/common/ScriptedDesktop.h"
 #include "tests/common/WindowHelpers.h"
 #include "widgets/ColourTable.h"
+#include "widgets/FontTable.h"
 
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QGroupBox>
+#include <QPainter>
 #include <QPushButton>
 #include <QTest>
 
@@ -23,6 +27,17 @@ bool carriesNoLook(const QWidget *widget)
                         == QLatin1Char('#') + widget->objectName() + QStringLiteral("::title { }"));
 }
 
+QImage drawn(const QFont &font)
+{
+    QImage image(320, 40, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setFont(font);
+    painter.drawText(image.rect(), Qt::AlignCenter,
+                     QStringLiteral("Find My Mayan Animal Sign ÄÑ 1900"));
+    return image;
+}
+
 } // namespace
 
 // The fonts and colours come from the program's tables, not from style sheets in the forms.
@@ -31,13 +46,27 @@ class TestTextLook : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void cleanup();
     void formsCarryNoLook_data();
     void formsCarryNoLook();
     void textsTakeTheirLook_data();
     void textsTakeTheirLook();
     void controlsKeepSystemColours();
+    void standInDrawsAsTheNamedFamily_data();
+    void standInDrawsAsTheNamedFamily();
 };
+
+void TestTextLook::initTestCase()
+{
+    // MS Sans Serif gets a stand-in of its own here, so that a text that took Verdana's entry of
+    // the table, or the other way round, shows in its family.
+    QFont::removeSubstitutions(QStringLiteral("MS Sans Serif"));
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Serif"));
+    QFont::insertSubstitutions(
+            QStringLiteral("Zel Face With Stand-ins"),
+            {QStringLiteral("Zel Face Nobody Has"), QStringLiteral("DejaVu Serif")});
+}
 
 void TestTextLook::cleanup()
 {
@@ -109,7 +138,8 @@ void TestTextLook::textsTakeTheirLook()
     auto *shown = openWindow(window)->findChild<QWidget *>(widget);
     QVERIFY(shown);
     const QFont font = shown->font();
-    QCOMPARE(font.family(), family);
+    // The table names the family; the widget asks for the face Qt draws for that name.
+    QCOMPARE(font.family(), QFontInfo(QFont(family)).family());
     QCOMPARE(font.pointSizeF(), points);
     QCOMPARE(font.bold(), bold);
     QCOMPARE(font.underline(), underline);
@@ -137,3 +167,35 @@ void TestTextLook::controlsKeepSystemColours()
 
 QTEST_MAIN(TestTextLook)
 #include "tst_textlook.moc"
+
+void TestTextLook::standInDrawsAsTheNamedFamily_data()
+{
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<bool>("bold");
+    QTest::addColumn<bool>("installed");
+    const auto rows = [](const char *family, bool installed) {
+        for (const bool bold : {false, true}) {
+            QTest::addRow("%s%s", family, bold ? " bold" : "")
+                    << QString::fromLatin1(family) << bold << installed;
+        }
+    };
+    rows("Verdana", true);
+    rows("MS Sans Serif", true);
+    rows("DejaVu Serif", true);
+    rows("dejavu serif", true);
+    rows("Zel Face With Stand-ins", true);
+    rows("Zel Face Nobody Has", false);
+}
+
+void TestTextLook::standInDrawsAsTheNamedFamily()
+{
+    QFETCH(QString, family);
+    QFETCH(bool, bold);
+    QFETCH(bool, installed);
+    const QString standIn = FontTable::installedFamily(family);
+    QCOMPARE(QFontDatabase::families().contains(standIn), installed);
+    QFont named(family, 9, bold ? QFont::Bold : QFont::Normal);
+    QFont asked = named;
+    asked.setFamilies({standIn});
+    QCOMPARE(drawn(asked), drawn(named));
+}
