@@ -33,10 +33,26 @@ LinkLabel::LinkLabel(QWidget *parent)
 void LinkLabel::setPointer(Pointer pointer)
 {
     currentPointer = pointer;
-    if (pointer == Arrow)
+    // The hand is shown from the moment the pointer comes over the label; until then nothing
+    // needs its picture, so a window that is only opened reads none.
+    if (underMouse())
+        showPointer();
+    else
+        unsetCursor();
+}
+
+void LinkLabel::showPointer()
+{
+    if (currentPointer == Arrow)
         unsetCursor();
     else
-        setCursor(handCursor(pointer));
+        setCursor(handCursor(currentPointer));
+}
+
+void LinkLabel::enterEvent(QEnterEvent *event)
+{
+    showPointer();
+    QLabel::enterEvent(event);
 }
 
 void LinkLabel::mousePressEvent(QMouseEvent *event)

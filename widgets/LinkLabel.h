@@ -25,10 +25,13 @@ signals:
     void clicked();
 
 protected:
+    void enterEvent(QEnterEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    void showPointer();
+
     Pointer currentPointer = Arrow;
     bool pressed = false;
 };

@@ -81,6 +81,8 @@ private slots:
     void hiddenOpenButtonIsReachable();
     void promotionalCaptions();
     void longValueWidensItsLabel();
+    void handShowsOnceThePointerComesOver_data();
+    void handShowsOnceThePointerComesOver();
 };
 
 void TestWorkingWindows::cleanup()
@@ -417,6 +419,32 @@ void TestWorkingWindows::longValueWidensItsLabel()
     // A name that is no sign leaves the window as it was.
     DisplayMoonSign(QStringLiteral("Balam"));
     QCOMPARE(resultTexts(result).first(), QStringLiteral("Xibkay"));
+}
+
+void TestWorkingWindows::handShowsOnceThePointerComesOver_data()
+{
+    QTest::addColumn<LinkLabel::Pointer>("pointer");
+    QTest::newRow("monochrome hand") << LinkLabel::MonochromeHand;
+    QTest::newRow("colour hand") << LinkLabel::ColourHand;
+    QTest::newRow("arrow") << LinkLabel::Arrow;
+}
+
+void TestWorkingWindows::handShowsOnceThePointerComesOver()
+{
+    QFETCH(LinkLabel::Pointer, pointer);
+    LinkLabel label;
+    label.setPointer(pointer);
+    QVERIFY(!label.testAttribute(Qt::WA_SetCursor));
+    QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+    QApplication::sendEvent(&label, &enter);
+    if (pointer == LinkLabel::Arrow) {
+        QVERIFY(!label.testAttribute(Qt::WA_SetCursor));
+        return;
+    }
+    QCOMPARE(label.cursor().shape(), Qt::BitmapCursor);
+    const QCursor hand = LinkLabel::handCursor(pointer);
+    QCOMPARE(label.cursor().pixmap().toImage(), hand.pixmap().toImage());
+    QCOMPARE(label.cursor().hotSpot(), hand.hotSpot());
 }
 
 QTEST_MAIN(TestWorkingWindows)
