@@ -25,6 +25,15 @@ constexpr int lastDay = 31;
 constexpr int firstYear = 1900;
 constexpr int lastYear = 2050;
 
+QStringList numbers(int first, int last)
+{
+    QStringList texts;
+    texts.reserve(last - first + 1);
+    for (int number = first; number <= last; ++number)
+        texts << QString::number(number);
+    return texts;
+}
+
 void applyFontsAndColours(const Ui::frmMain &ui)
 {
     using FontTable::Text;
@@ -92,10 +101,9 @@ void frmMain::Form_Load()
     // the rule and the saved readings know only that.
     for (const QString &month : monthNames())
         ui->cboMonth->addItem(displayText(month), month);
-    for (int day = firstDay; day <= lastDay; ++day)
-        ui->cboDate->addItem(QString::number(day));
-    for (int year = firstYear; year <= lastYear; ++year)
-        ui->cboYear->addItem(QString::number(year));
+    // Each list filled at once: the model takes its rows in one insertion.
+    ui->cboDate->addItems(numbers(firstDay, lastDay));
+    ui->cboYear->addItems(numbers(firstYear, lastYear));
     ui->cboMonth->setCurrentIndex(0);
     ui->cboDate->setCurrentIndex(0);
     ui->cboYear->setCurrentIndex(0);
