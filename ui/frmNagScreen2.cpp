@@ -59,10 +59,12 @@ void applyFontsAndColours(const Ui::frmNagScreen2 &ui)
     ColourTable::setTextColour(ColourTable::white, {ui.Frame6, ui.Frame2, ui.Label3});
     ColourTable::setTextColour(ColourTable::yellow, {ui.lblGoToHome});
     ColourTable::setTextColour(ColourTable::navy, {ui.Check1});
-    // The form's boxes are filled to their corners, over the navy of their frame.
-    ColourTable::setBackground(ColourTable::systemColour(QPalette::Base),
-                               {ui.Picture1, ui.txtName, ui.txtEmail, ui.txtFriendName,
-                                ui.txtFriendEmail, ui.txtMessage});
+    // The boxes take their rims from their white face, and the navy of their frame shows in
+    // their rounded corners; the picture box is white to its corners.
+    ColourTable::setWindowColour(
+            ColourTable::systemColour(QPalette::Base),
+            {ui.txtName, ui.txtEmail, ui.txtFriendName, ui.txtFriendEmail, ui.txtMessage});
+    ColourTable::setBackground(ColourTable::systemColour(QPalette::Base), {ui.Picture1});
 }
 
 } // namespace
