@@ -1,6 +1,8 @@
 #include "tests/common/ScriptedDesktop.h"
 #include "tests/common/WindowHelpers.h"
 #include "widgets/ColourTable.h"
+#include "widgets/FontTable.h"
+#include "widgets/TitledFrame.h"
 
 #include <QGroupBox>
 #include <QPushButton>
@@ -23,6 +25,15 @@ bool carriesNoLook(const QWidget *widget)
                         == QLatin1Char('#') + widget->objectName() + QStringLiteral("::title { }"));
 }
 
+void setUpFrame(QGroupBox *frame, const QString &title, const QFont &font, bool checkable)
+{
+    frame->setTitle(title);
+    frame->setFont(font);
+    frame->setCheckable(checkable);
+    frame->setGeometry(0, 0, 331, 121);
+    ColourTable::setTextColour(ColourTable::orange, {frame});
+}
+
 } // namespace
 
 // The fonts and colours come from the program's tables, not from style sheets in the forms.
@@ -37,6 +48,8 @@ private slots:
     void textsTakeTheirLook_data();
     void textsTakeTheirLook();
     void controlsKeepSystemColours();
+    void frameTitlesKeepTheirPlace_data();
+    void frameTitlesKeepTheirPlace();
 };
 
 void TestTextLook::cleanup()
@@ -133,6 +146,45 @@ void TestTextLook::controlsKeepSystemColours()
     ColourTable::setTextColour(Qt::red, {kept});
     QCOMPARE(kept->palette().color(QPalette::WindowText), QColor(Qt::red));
     QCOMPARE(kept->palette().color(QPalette::Button), ColourTable::systemColour(QPalette::Button));
+}
+
+// The program's frames have always shown their titles where Qt's style-sheet painter puts them
+// for an empty title rule; a frame drawn without that machinery must match it pixel for pixel.
+void TestTextLook::frameTitlesKeepTheirPlace_data()
+{
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QFont>("font");
+    QTest::addColumn<bool>("checkable");
+    using FontTable::Text;
+    QTest::newRow("list font") << QStringLiteral("Personal Details")
+                               << FontTable::font(Text::BoldList) << false;
+    QTest::newRow("heading font") << QStringLiteral("Zel Mayan Animal Sign Result")
+                                  << FontTable::font(Text::Heading) << false;
+    QTest::newRow("long title") << QStringLiteral("Velmora Softwares \u2013 Downloads")
+                                << FontTable::font(Text::Heading) << false;
+    QTest::newRow("body font") << QStringLiteral("Datos personales") << FontTable::font(Text::Body)
+                               << false;
+    QTest::newRow("shortcut") << QStringLiteral("Refer A &Friend") << FontTable::font(Text::Heading)
+                              << false;
+    QTest::newRow("check box") << QStringLiteral("Einem Freund empfehlen")
+                               << FontTable::font(Text::Heading) << true;
+}
+
+void TestTextLook::frameTitlesKeepTheirPlace()
+{
+    QFETCH(QString, title);
+    QFETCH(QFont, font);
+    QFETCH(bool, checkable);
+    QWidget window;
+    auto *sheeted = new QGroupBox(&window);
+    sheeted->setObjectName(QStringLiteral("sheeted"));
+    sheeted->setStyleSheet(QStringLiteral("#sheeted::title { }"));
+    auto *frame = new TitledFrame(&window);
+    setUpFrame(sheeted, title, font, checkable);
+    setUpFrame(frame, title, font, checkable);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(frame->grab().toImage(), sheeted->grab().toImage());
 }
 
 QTEST_MAIN(TestTextLook)
