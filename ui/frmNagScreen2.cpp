@@ -42,8 +42,6 @@ QString withWindowsLineBreaks(QString text)
 void applyFontsAndColours(const Ui::frmNagScreen2 &ui)
 {
     using FontTable::Text;
-    // The two frames keep an empty ::title rule in the form: with it Qt's style-sheet painter
-    // places their titles, a pixel or two right of where the platform's style would.
     FontTable::apply(Text::Heading, {ui.Label2, ui.Frame6, ui.Frame2});
     FontTable::apply(Text::Banner, {ui.Label1});
     FontTable::apply(Text::BoldLink, {ui.lblGoToHome});
