@@ -18,9 +18,7 @@ void TitledFrame::paintEvent(QPaintEvent *)
     QRect titleArea;
     if (checkable || !option.text.isEmpty()) {
         box = titleBox(option);
-        titleArea = checkable ? box.united(style()->subControlRect(
-                            QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxCheckBox, this))
-                              : box;
+        titleArea = checkable ? box.united(part(option, QStyle::SC_GroupBoxCheckBox)) : box;
     }
     drawFrame(painter, option, titleArea);
     if (checkable)
@@ -29,12 +27,17 @@ void TitledFrame::paintEvent(QPaintEvent *)
         drawTitle(painter, option, box);
 }
 
-// The style's title box, grown to the box that Qt's common style would give the title (the title
-// and a space wide, a line of the font tall) where that is larger.
+QRect TitledFrame::part(const QStyleOptionGroupBox &option, QStyle::SubControl control) const
+{
+    return style()->subControlRect(QStyle::CC_GroupBox, &option, control, this);
+}
+
+// The style's title box, grown where it is smaller to the box Qt's common style gives a title (the
+// title and a space wide, a line of the font tall), as Qt's style-sheet painter grows it. The
+// common style's own measure is asked for, so that it follows Qt's and the style's metrics.
 QRect TitledFrame::titleBox(const QStyleOptionGroupBox &option) const
 {
-    QRect box
-            = style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, this);
+    QRect box = part(option, QStyle::SC_GroupBoxLabel);
     if (const auto *common = qobject_cast<const QCommonStyle *>(style())) {
         const QRect commonBox = common->QCommonStyle::subControlRect(
                 QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, this);
@@ -52,8 +55,7 @@ void TitledFrame::drawFrame(QStylePainter &painter, const QStyleOptionGroupBox &
     frame.features = option.features;
     frame.lineWidth = option.lineWidth;
     frame.midLineWidth = option.midLineWidth;
-    frame.rect
-            = style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxFrame, this);
+    frame.rect = part(option, QStyle::SC_GroupBoxFrame);
     painter.save();
     if (!titleArea.isEmpty())
         painter.setClipRegion(QRegion(option.rect) - titleArea);
@@ -65,8 +67,7 @@ void TitledFrame::drawCheckBox(QStylePainter &painter, const QStyleOptionGroupBo
 {
     QStyleOptionButton checkBox;
     checkBox.QStyleOption::operator=(option);
-    checkBox.rect = style()->subControlRect(QStyle::CC_GroupBox, &option,
-                                            QStyle::SC_GroupBoxCheckBox, this);
+    checkBox.rect = part(option, QStyle::SC_GroupBoxCheckBox);
     painter.drawPrimitive(QStyle::PE_IndicatorCheckBox, checkBox);
 }
 

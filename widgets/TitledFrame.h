@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QGroupBox>
+#include <QStyle>
 
 class QStyleOptionGroupBox;
 class QStylePainter;
@@ -20,6 +21,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    QRect part(const QStyleOptionGroupBox &option, QStyle::SubControl control) const;
     QRect titleBox(const QStyleOptionGroupBox &option) const;
     void drawFrame(QStylePainter &painter, const QStyleOptionGroupBox &option,
                    const QRect &titleArea) const;
