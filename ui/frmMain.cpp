@@ -39,8 +39,6 @@ void applyFontsAndColours(const Ui::frmMain &ui)
     using FontTable::Text;
     FontTable::apply(Text::BoldLink, {ui.Label61, ui.lblCobrand, ui.lblFullBrand});
     FontTable::apply(Text::BoldBody, {ui.Label3, ui.Label1, ui.Label2, ui.cmdProceed});
-    // The frame keeps an empty ::title rule in the form: with it Qt's style-sheet painter places
-    // the title, a pixel or two right of where the platform's style would.
     FontTable::apply(Text::BoldList, {ui.fraDetails});
     FontTable::apply(Text::List, {ui.cboMonth, ui.cboDate, ui.cboYear});
     FontTable::apply(Text::Body, {ui.txtName});

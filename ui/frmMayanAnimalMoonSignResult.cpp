@@ -29,8 +29,6 @@ void applyFontsAndColours(const Ui::frmMayanAnimalMoonSignResult &ui)
 {
     using FontTable::Text;
     FontTable::apply(Text::BoldLink, {ui.Label61, ui.lblCobrand, ui.lblFullBrand, ui.Label13});
-    // The frame keeps an empty ::title rule in the form: with it Qt's style-sheet painter places
-    // the title, a pixel or two right of where the platform's style would.
     FontTable::apply(Text::Heading, {ui.fraStarUserSignDetails});
     FontTable::apply(Text::BoldBody, {ui.lblLabel_0, ui.lblLabel_1, ui.lblLabel_2, ui.lblLabel_3});
     FontTable::apply(Text::SignName, {ui.lblResult_0});

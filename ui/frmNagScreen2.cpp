@@ -42,8 +42,6 @@ QString withWindowsLineBreaks(QString text)
 void applyFontsAndColours(const Ui::frmNagScreen2 &ui)
 {
     using FontTable::Text;
-    // The two frames keep an empty ::title rule in the form: with it Qt's style-sheet painter
-    // places their titles, a pixel or two right of where the platform's style would.
     FontTable::apply(Text::Heading, {ui.Label2, ui.Frame6, ui.Frame2});
     FontTable::apply(Text::Banner, {ui.Label1});
     FontTable::apply(Text::BoldLink, {ui.lblGoToHome});
@@ -59,10 +57,12 @@ void applyFontsAndColours(const Ui::frmNagScreen2 &ui)
     ColourTable::setTextColour(ColourTable::white, {ui.Frame6, ui.Frame2, ui.Label3});
     ColourTable::setTextColour(ColourTable::yellow, {ui.lblGoToHome});
     ColourTable::setTextColour(ColourTable::navy, {ui.Check1});
-    // The form's boxes are filled to their corners, over the navy of their frame.
-    ColourTable::setBackground(ColourTable::systemColour(QPalette::Base),
-                               {ui.Picture1, ui.txtName, ui.txtEmail, ui.txtFriendName,
-                                ui.txtFriendEmail, ui.txtMessage});
+    // The boxes take their rims from their white face, and the navy of their frame shows in
+    // their rounded corners; the picture box is white to its corners.
+    ColourTable::setWindowColour(
+            ColourTable::systemColour(QPalette::Base),
+            {ui.txtName, ui.txtEmail, ui.txtFriendName, ui.txtFriendEmail, ui.txtMessage});
+    ColourTable::setBackground(ColourTable::systemColour(QPalette::Base), {ui.Picture1});
 }
 
 } // namespace

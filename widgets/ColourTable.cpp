@@ -39,9 +39,14 @@ void setTextColour(const QColor &colour, std::initializer_list<QWidget *> widget
     setRole(QPalette::WindowText, colour, widgets);
 }
 
-void setBackground(const QColor &colour, std::initializer_list<QWidget *> widgets)
+void setWindowColour(const QColor &colour, std::initializer_list<QWidget *> widgets)
 {
     setRole(QPalette::Window, colour, widgets);
+}
+
+void setBackground(const QColor &colour, std::initializer_list<QWidget *> widgets)
+{
+    setWindowColour(colour, widgets);
     for (QWidget *widget : widgets)
         widget->setAutoFillBackground(true);
 }

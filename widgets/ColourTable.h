@@ -29,6 +29,9 @@ QColor systemColour(QPalette::ColorRole role);
 void keepSystemColours(std::initializer_list<QWidget *> widgets);
 // The text of a label or check box, the title of a frame.
 void setTextColour(const QColor &colour, std::initializer_list<QWidget *> widgets);
+// The colour a widget's style shades its own drawing from (a text box its rim), without filling
+// the widget's area: what lies beneath still shows in a text box's rounded corners.
+void setWindowColour(const QColor &colour, std::initializer_list<QWidget *> widgets);
 // Fills each widget's whole area with the colour before its content is drawn.
 void setBackground(const QColor &colour, std::initializer_list<QWidget *> widgets);
 

@@ -2,12 +2,14 @@
 #include "tests/common/WindowHelpers.h"
 #include "widgets/ColourTable.h"
 #include "widgets/FontTable.h"
+#include "widgets/TitledFrame.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QPainter>
 #include <QPushButton>
+#include <QStyle>
 #include <QTest>
 
 namespace {
@@ -17,14 +19,31 @@ QWidget *openWindow(const QString &which)
     return openProgramWindow(which, signNamed(QStringLiteral("Jaguar")).index);
 }
 
-// A frame's empty title rule only picks the painter of its caption; it carries no look.
+// No style sheet of its own, and none taken over from a parent: Qt's style-sheet machinery is
+// never started for the windows.
 bool carriesNoLook(const QWidget *widget)
 {
-    const QString sheet = widget->styleSheet();
-    return sheet.isEmpty()
-            || (qobject_cast<const QGroupBox *>(widget)
-                && sheet
-                        == QLatin1Char('#') + widget->objectName() + QStringLiteral("::title { }"));
+    return widget->styleSheet().isEmpty() && !widget->style()->inherits("QStyleSheetStyle");
+}
+
+void setUpFrame(QGroupBox *frame, const QString &title, const QFont &font, bool checkable)
+{
+    frame->setTitle(title);
+    frame->setFont(font);
+    frame->setCheckable(checkable);
+    frame->setGeometry(0, 0, 331, 121);
+    ColourTable::setTextColour(ColourTable::orange, {frame});
+}
+
+// A check box in the title takes the focus; reached with Tab, the title shows it.
+QImage drawnFrame(QGroupBox *frame, bool focused)
+{
+    frame->window()->setAttribute(Qt::WA_KeyboardFocusChange, focused);
+    if (focused)
+        frame->setFocus(Qt::TabFocusReason);
+    else
+        frame->clearFocus();
+    return frame->grab().toImage();
 }
 
 QImage drawn(const QFont &font)
@@ -55,6 +74,8 @@ private slots:
     void controlsKeepSystemColours();
     void standInDrawsAsTheNamedFamily_data();
     void standInDrawsAsTheNamedFamily();
+    void frameTitlesKeepTheirPlace_data();
+    void frameTitlesKeepTheirPlace();
 };
 
 void TestTextLook::initTestCase()
@@ -165,8 +186,48 @@ void TestTextLook::controlsKeepSystemColours()
     QCOMPARE(kept->palette().color(QPalette::Button), ColourTable::systemColour(QPalette::Button));
 }
 
-QTEST_MAIN(TestTextLook)
-#include "tst_textlook.moc"
+// The program's frames have always shown their titles where Qt's style-sheet painter puts them
+// for an empty title rule; a frame drawn without that machinery must match it pixel for pixel.
+void TestTextLook::frameTitlesKeepTheirPlace_data()
+{
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QFont>("font");
+    QTest::addColumn<bool>("checkable");
+    QTest::addColumn<bool>("focused");
+    using FontTable::Text;
+    const QFont heading = FontTable::font(Text::Heading);
+    QTest::newRow("list font") << QStringLiteral("Personal Details")
+                               << FontTable::font(Text::BoldList) << false << false;
+    QTest::newRow("heading font") << QStringLiteral("Zel Mayan Animal Sign Result") << heading
+                                  << false << false;
+    QTest::newRow("long title") << QStringLiteral("Velmora Softwares \u2013 Downloads") << heading
+                                << false << false;
+    QTest::newRow("body font") << QStringLiteral("Datos personales") << FontTable::font(Text::Body)
+                               << false << false;
+    QTest::newRow("shortcut") << QStringLiteral("Refer A &Friend") << heading << false << false;
+    QTest::newRow("check box") << QStringLiteral("Einem Freund empfehlen") << heading << true
+                               << false;
+    QTest::newRow("focused check box")
+            << QStringLiteral("Einem Freund empfehlen") << heading << true << true;
+}
+
+void TestTextLook::frameTitlesKeepTheirPlace()
+{
+    QFETCH(QString, title);
+    QFETCH(QFont, font);
+    QFETCH(bool, checkable);
+    QFETCH(bool, focused);
+    QWidget window;
+    auto *sheeted = new QGroupBox(&window);
+    sheeted->setObjectName(QStringLiteral("sheeted"));
+    sheeted->setStyleSheet(QStringLiteral("#sheeted::title { }"));
+    auto *frame = new TitledFrame(&window);
+    setUpFrame(sheeted, title, font, checkable);
+    setUpFrame(frame, title, font, checkable);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QCOMPARE(drawnFrame(frame, focused), drawnFrame(sheeted, focused));
+}
 
 void TestTextLook::standInDrawsAsTheNamedFamily_data()
 {
@@ -199,3 +260,6 @@ void TestTextLook::standInDrawsAsTheNamedFamily()
     asked.setFamilies({standIn});
     QCOMPARE(drawn(asked), drawn(named));
 }
+
+QTEST_MAIN(TestTextLook)
+#include "tst_textlook.moc"
