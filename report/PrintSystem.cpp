@@ -1,6 +1,6 @@
 #include "report/PrintSystem.h"
 
-#include "report/QtPrintSystem.h"
+#include "report/PrintModule.h"
 
 #include <utility>
 
@@ -8,10 +8,11 @@ namespace {
 PrintSystem *installedPrintSystem = nullptr;
 }
 
-PrintSystem &printSystem()
+PrintSystem *printSystem(QString *whyUnavailable)
 {
-    static QtPrintSystem realPrintSystem;
-    return installedPrintSystem ? *installedPrintSystem : realPrintSystem;
+    if (installedPrintSystem)
+        return installedPrintSystem;
+    return printModule().printSystem(whyUnavailable);
 }
 
 PrintSystem *setPrintSystem(PrintSystem *replacement)

@@ -16,7 +16,6 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QPrinter>
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -163,15 +162,10 @@ void frmSave::insertAtCaret(const QString &text, const QTextCharFormat &style)
     ui->RTB->setTextCursor(caret);
 }
 
-bool frmSave::printReport(QPrinter &printer)
+QString frmSave::jobName() const
 {
-    // A print queue, or a printer that writes files, shows the job by this name.
     //: The print job's name in the printer queue: the program's name and the person's (%1).
-    printer.setDocName(tr("Zel Mayan Animal Sign - %1").arg(input.strName));
-    if (!printer.isValid())
-        return false;
-    ui->RTB->document()->print(&printer);
-    return printer.printerState() != QPrinter::Error;
+    return tr("Zel Mayan Animal Sign - %1").arg(input.strName);
 }
 
 void frmSave::cmdPrint_Click()
@@ -180,13 +174,21 @@ void frmSave::cmdPrint_Click()
     caret.clearSelection();
     ui->RTB->setTextCursor(caret);
     // A printer that prints asks nothing; only a job that cannot go out is reported.
-    const QString printerName = printSystem().defaultPrinterName();
+    QString whyUnavailable;
+    PrintSystem *system = printSystem(&whyUnavailable);
+    if (!system) {
+        //: Shown on Print when the program's print module (a file installed with it) cannot be
+        //: loaded. %1 is the reason, a sentence of its own from the program or the system.
+        desktop().showNotice(tr("Printing is not available. %1").arg(whyUnavailable),
+                             MessageIcon::Warning);
+        return;
+    }
+    const QString printerName = system->defaultPrinterName();
     if (printerName.isEmpty()) {
         desktop().showNotice(tr("No default printer is set up."), MessageIcon::Warning);
         return;
     }
-    const std::unique_ptr<QPrinter> printer = printSystem().openPrinter(printerName);
-    if (!printer || !printReport(*printer))
+    if (system->print(*ui->RTB->document(), printerName, jobName()) != PrintOutcome::Printed)
         //: %1 is the printer's name.
         desktop().showNotice(tr("The report could not be sent to the printer %1.").arg(printerName),
                              MessageIcon::Warning);

@@ -8,7 +8,6 @@
 #include <memory>
 
 class QKeyEvent;
-class QPrinter;
 class QTextCharFormat;
 
 namespace Ui {
@@ -31,10 +30,6 @@ public:
     static void showModal(const modMayanAnimalMoonSign::BirthInputType &input,
                           const QStringList &resultCaptions);
 
-    // The whole report on the given printer as a job named after the person, as Print sends it to
-    // the default one; false when the printer could not be opened.
-    bool printReport(QPrinter &printer);
-
 public slots:
     void cmdPrint_Click();
     void cmdSave_Click();
@@ -46,6 +41,8 @@ private:
     void Form_Load();
     void insertSection(const QString &label, const QString &value);
     void insertAtCaret(const QString &text, const QTextCharFormat &style);
+    // What a print queue lists the report as: the program's name and the person's.
+    QString jobName() const;
 
     // The box's mouse actions, seen on its viewport without taking anything from it.
     bool eventFilter(QObject *watched, QEvent *event) override;

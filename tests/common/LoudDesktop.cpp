@@ -1,6 +1,5 @@
 #include "tests/common/LoudDesktop.h"
 
-#include <QPrinter>
 #include <QTest>
 #include <QUrl>
 
@@ -44,8 +43,9 @@ QString LoudDesktop::defaultPrinterName()
     return {};
 }
 
-std::unique_ptr<QPrinter> LoudDesktop::openPrinter(const QString &name)
+PrintOutcome LoudDesktop::print(const QTextDocument &, const QString &printerName,
+                                const QString &jobName)
 {
-    failUnscripted(QStringLiteral("printer: ") + name);
-    return nullptr;
+    failUnscripted(QStringLiteral("print job %1 on %2").arg(jobName, printerName));
+    return PrintOutcome::PrinterUnavailable;
 }

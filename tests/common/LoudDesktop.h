@@ -16,5 +16,6 @@ public:
     QString askSavePath(QWidget *parent, const FileRequest &request) override;
     bool openUrl(const QUrl &url) override;
     QString defaultPrinterName() override;
-    std::unique_ptr<QPrinter> openPrinter(const QString &name) override;
+    PrintOutcome print(const QTextDocument &document, const QString &printerName,
+                       const QString &jobName) override;
 };

@@ -1,5 +1,7 @@
 #include "tests/common/ScriptedDesktop.h"
 
+#include "report/printmodule/PrintJob.h"
+
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QPrinter>
@@ -84,12 +86,13 @@ QString ScriptedDesktop::defaultPrinterName()
     return printerName;
 }
 
-std::unique_ptr<QPrinter> ScriptedDesktop::openPrinter(const QString &name)
+PrintOutcome ScriptedDesktop::print(const QTextDocument &document, const QString &name,
+                                    const QString &jobName)
 {
     if (name.isEmpty() || name != printerName)
-        return nullptr;
-    auto printer = std::make_unique<QPrinter>();
-    printer->setOutputFormat(QPrinter::PdfFormat);
-    printer->setOutputFileName(printerOutput);
-    return printer;
+        return PrintOutcome::PrinterUnavailable;
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(printerOutput);
+    return PrintJob::print(printer, document, jobName);
 }

@@ -25,7 +25,8 @@ public:
     double nextRandom() override;
     bool ownsClipboard(QClipboard::Mode mode) override;
     QString defaultPrinterName() override;
-    std::unique_ptr<QPrinter> openPrinter(const QString &name) override;
+    PrintOutcome print(const QTextDocument &document, const QString &printerName,
+                       const QString &jobName) override;
 
     // Recorded requests.
     QList<MessageRequest> messages;

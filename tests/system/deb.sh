@@ -1,23 +1,28 @@
 #!/usr/bin/env bash
 # Builds the Debian package from a built tree, away from the tree itself, and checks it the way a
 # user's machine would meet it: the control fields, dependencies this system can satisfy, the
-# files inside, and the unpacked program starting on its own (system Qt only, a fresh home) and
-# staying up, headless and with its main window shown on a virtual X display.
+# files inside, the print module (the one file that needs Qt's print support, loaded from where
+# the packaged program looks for it), and the unpacked program starting on its own (system Qt
+# only, a fresh home) and staying up, headless and with its main window shown on a virtual X
+# display.
 #
-# Usage: tests/system/deb.sh BUILD_DIR      (needs dpkg-dev, xvfb and xdotool)
+# Usage: tests/system/deb.sh BUILD_DIR PRINT_MODULE_CHECK      (needs dpkg-dev, xvfb and xdotool)
+#        (PRINT_MODULE_CHECK: the built tests/zel_printmodulecheck)
 set -euo pipefail
 
-if [[ $# -ne 1 || ! -f $1/CPackConfig.cmake ]]; then
-    echo "usage: $0 BUILD_DIR (a configured and built tree)" >&2
+if [[ $# -ne 2 || ! -f $1/CPackConfig.cmake || ! -x $2 ]]; then
+    echo "usage: $0 BUILD_DIR PRINT_MODULE_CHECK (a configured and built tree, its module check)" >&2
     exit 2
 fi
 build=$(cd "$1" && pwd)
+module_check=$2
 
 id=example.velmora.ZelMayanAnimalSign
 exe=ZelFreeMayanAnimalSign
 package=zel-mayan-animal-sign
-# What the program needs from Debian to open its window: the Qt libraries it links, the platform
-# plugins Qt loads to draw, and the font it puts in place of Verdana.
+# What the program needs from Debian to open its window and to print: the Qt libraries it and its
+# print module link, the platform plugins Qt loads to draw, and the font it puts in place of
+# Verdana.
 needed=(libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 qt6-qpa-plugins fonts-dejavu-core)
 startup_seconds=${ZEL_STARTUP_SECONDS:-30}
 
@@ -28,7 +33,10 @@ fail() {
 }
 
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:[A-Z]*=//p' "$build/CMakeCache.txt")
-[[ -n $version ]] || { echo "no project version in $build/CMakeCache.txt" >&2; exit 2; }
+libdir=$(sed -n 's/^CMAKE_INSTALL_LIBDIR:[A-Z]*=//p' "$build/CMakeCache.txt")
+[[ -n $version && -n $libdir ]] ||
+    { echo "no project version or library folder in $build/CMakeCache.txt" >&2; exit 2; }
+module=usr/$libdir/$exe/libzelprint.so
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/zel-deb.XXXXXX")
 pid=
@@ -128,7 +136,7 @@ done
 # --- contents ---
 mkdir "$work/root"
 dpkg -x "$deb" "$work/root"
-for path in "usr/bin/$exe" "usr/share/applications/$id.desktop" "usr/share/metainfo/$id.metainfo.xml" \
+for path in "usr/bin/$exe" "$module" "usr/share/applications/$id.desktop" "usr/share/metainfo/$id.metainfo.xml" \
         "usr/share/mime/packages/$id.xml" "usr/share/doc/$package/copyright" \
         usr/share/icons/hicolor/{32x32,48x48,64x64,256x256}/apps/"$id.png"; do
     [[ -f $work/root/$path ]] || fail "the package lacks /$path"
@@ -136,16 +144,36 @@ done
 program=$work/root/usr/bin/$exe
 [[ -x $program ]] || fail "/usr/bin/$exe in the package is not executable"
 # Nothing may lead back into the build tree: on a user's machine only Debian's Qt is there.
-if ldd "$program" >"$work/ldd.log" 2>&1; then
-    if grep -e 'not found' -e "$build" "$work/ldd.log" >&2; then
-        fail "the packaged program loads libraries that are missing or from the build tree"
+for file in "$program" "$work/root/$module"; do
+    [[ -f $file ]] || continue
+    if ldd "$file" >"$work/ldd.log" 2>&1; then
+        if grep -e 'not found' -e "$build" "$work/ldd.log" >&2; then
+            fail "the packaged $(basename "$file") loads libraries that are missing or from the build tree"
+        fi
+    else
+        cat "$work/ldd.log" >&2
+        fail "ldd cannot read the packaged $(basename "$file")"
     fi
-else
-    cat "$work/ldd.log" >&2
-    fail "ldd cannot read the packaged program"
+    if readelf -d "$file" | grep -E 'R(UN)?PATH' >&2; then
+        fail "the packaged $(basename "$file") carries a library search path"
+    fi
+done
+
+# --- printing: Qt's print support is the module's, loaded on the first print ---
+needs_print_support() {
+    readelf -d "$1" | grep '(NEEDED).*\[libQt6PrintSupport\.so\.6\]' >/dev/null
+}
+if [[ -f $program ]] && needs_print_support "$program"; then
+    fail "the packaged program needs libQt6PrintSupport at start"
 fi
-if readelf -d "$program" | grep -E 'R(UN)?PATH' >&2; then
-    fail "the packaged program carries a library search path"
+if [[ -f $work/root/$module ]]; then
+    needs_print_support "$work/root/$module" || fail "the packaged print module does not need libQt6PrintSupport"
+    mkdir -m 700 "$work/module-runtime"
+    if ! env -i PATH=/usr/bin:/bin HOME="$work" XDG_RUNTIME_DIR="$work/module-runtime" \
+            QT_QPA_PLATFORM=offscreen "$module_check" "$work/root/usr/bin" >"$work/module.log" 2>&1; then
+        cat "$work/module.log" >&2
+        fail "the packaged program's print module does not load"
+    fi
 fi
 
 # --- the unpacked program starts ---

@@ -2,17 +2,20 @@
 # Installs a built tree into a scratch prefix and checks what a desktop sees of it: every file in
 # its place and nothing else, the launcher, icon, file type and software-centre entry agreeing on
 # one name and on the build's site address and version, a saved reading that the desktop opens
-# with the program, both freedesktop validators content, and the installed program answering
-# --version and --help without a display.
+# with the program, both freedesktop validators content, the installed program answering
+# --version and --help without a display, and its print module: installed, the one file that
+# needs Qt's print support, and loaded from where the installed program looks for it.
 #
-# Usage: tests/system/install.sh BUILD_DIR
+# Usage: tests/system/install.sh BUILD_DIR PRINT_MODULE_CHECK
+#        (PRINT_MODULE_CHECK: the built tests/zel_printmodulecheck)
 set -euo pipefail
 
-if [[ $# -ne 1 || ! -f $1/CMakeCache.txt ]]; then
-    echo "usage: $0 BUILD_DIR (a configured and built tree)" >&2
+if [[ $# -ne 2 || ! -f $1/CMakeCache.txt || ! -x $2 ]]; then
+    echo "usage: $0 BUILD_DIR PRINT_MODULE_CHECK (a configured and built tree, its module check)" >&2
     exit 2
 fi
 build=$(cd "$1" && pwd)
+module_check=$2
 
 id=example.velmora.ZelMayanAnimalSign
 exe=ZelFreeMayanAnimalSign
@@ -30,7 +33,9 @@ cache_value() {
 }
 site=$(cache_value ZEL_SITE_ADDRESS)
 version=$(cache_value CMAKE_PROJECT_VERSION)
-[[ -n $site && -n $version ]] || { echo "no site address or version in $build/CMakeCache.txt" >&2; exit 2; }
+libdir=$(cache_value CMAKE_INSTALL_LIBDIR)
+[[ -n $site && -n $version && -n $libdir ]] ||
+    { echo "no site address, version or library folder in $build/CMakeCache.txt" >&2; exit 2; }
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/zel-install.XXXXXX")
 trap 'rm -rf "$work"' EXIT
@@ -43,8 +48,10 @@ if ! cmake --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1; then
 fi
 
 # --- the files, all of them and only them ---
+module=$libdir/$exe/libzelprint.so
 expected=(
     "bin/$exe"
+    "$module"
     "share/applications/$id.desktop"
     "share/metainfo/$id.metainfo.xml"
     "share/mime/packages/$id.xml"
@@ -61,6 +68,27 @@ program=$prefix/bin/$exe
 [[ -f $program && -x $program ]] || fail "$program is not an executable file"
 kind=$(file -b "$program")
 [[ $kind == ELF*executable* ]] || fail "$program is not an ELF executable: $kind"
+
+# --- printing: Qt's print support is the module's, loaded on the first print ---
+needs_print_support() {
+    readelf -d "$1" | grep '(NEEDED).*\[libQt6PrintSupport\.so\.6\]' >/dev/null
+}
+if [[ -f $program ]] && needs_print_support "$program"; then
+    fail "the installed program needs libQt6PrintSupport at start"
+fi
+if [[ -f $prefix/$module ]]; then
+    needs_print_support "$prefix/$module" || fail "the installed print module does not need libQt6PrintSupport"
+    # Like the program, it links the system's Qt.
+    if readelf -d "$prefix/$module" | grep -E 'R(UN)?PATH' >&2; then
+        fail "the installed print module carries a library search path"
+    fi
+    mkdir -m 700 "$work/module-runtime"
+    if ! env -i PATH=/usr/bin:/bin HOME="$work" XDG_RUNTIME_DIR="$work/module-runtime" \
+            QT_QPA_PLATFORM=offscreen "$module_check" "$prefix/bin" >"$work/module.log" 2>&1; then
+        cat "$work/module.log" >&2
+        fail "the installed program's print module does not load"
+    fi
+fi
 
 for size in 32 48 64 256; do
     icon=$prefix/share/icons/hicolor/${size}x${size}/apps/$id.png
