@@ -1,9 +1,11 @@
 #include "tests/common/ScriptedDesktop.h"
 #include "tests/common/WindowHelpers.h"
 #include "widgets/ColourTable.h"
+#include "widgets/DropDownList.h"
 #include "widgets/FontTable.h"
 #include "widgets/TitledFrame.h"
 
+#include <QAbstractItemView>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QGroupBox>
@@ -76,6 +78,8 @@ private slots:
     void standInDrawsAsTheNamedFamily();
     void frameTitlesKeepTheirPlace_data();
     void frameTitlesKeepTheirPlace();
+    void dropDownListsPopUpInTheirFont_data();
+    void dropDownListsPopUpInTheirFont();
 };
 
 void TestTextLook::initTestCase()
@@ -259,6 +263,46 @@ void TestTextLook::standInDrawsAsTheNamedFamily()
     QFont asked = named;
     asked.setFamilies({standIn});
     QCOMPARE(drawn(asked), drawn(named));
+}
+
+void TestTextLook::dropDownListsPopUpInTheirFont_data()
+{
+    QTest::addColumn<bool>("fontBeforeShown");
+    QTest::addColumn<bool>("measuredFirst");
+    QTest::newRow("font given before the window is shown") << true << false;
+    QTest::newRow("font given to a measured list") << true << true;
+    QTest::newRow("font given to a shown list") << false << true;
+}
+
+void TestTextLook::dropDownListsPopUpInTheirFont()
+{
+    QFETCH(bool, fontBeforeShown);
+    QFETCH(bool, measuredFirst);
+    const QStringList months = {QStringLiteral("January"), QStringLiteral("September")};
+    const QFont font = FontTable::font(FontTable::Text::BoldList);
+    QComboBox plain;
+    plain.addItems(months);
+    plain.setFont(font);
+    QWidget window;
+    auto *list = new DropDownList(&window);
+    list->addItems(months);
+    if (measuredFirst)
+        list->sizeHint();
+    if (fontBeforeShown)
+        list->setFont(font);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    if (!fontBeforeShown)
+        list->setFont(font);
+    // The popup is made once it is wanted, unless the list's measures had to be renewed.
+    QCOMPARE(list->findChildren<QAbstractItemView *>().isEmpty(), !measuredFirst);
+    QCOMPARE(list->sizeHint(), plain.sizeHint());
+    list->showPopup();
+    const QFont shown = list->view()->font();
+    list->hidePopup();
+    QCOMPARE(shown.family(), font.family());
+    QCOMPARE(shown.pointSizeF(), font.pointSizeF());
+    QCOMPARE(shown.bold(), font.bold());
 }
 
 QTEST_MAIN(TestTextLook)
