@@ -31,6 +31,8 @@ fail() {
     echo "FAIL: $*" >&2
     failures=$((failures + 1))
 }
+# shellcheck source=printing.sh
+source "$(dirname "$0")/printing.sh"
 
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:[A-Z]*=//p' "$build/CMakeCache.txt")
 libdir=$(sed -n 's/^CMAKE_INSTALL_LIBDIR:[A-Z]*=//p' "$build/CMakeCache.txt")
@@ -160,21 +162,7 @@ for file in "$program" "$work/root/$module"; do
 done
 
 # --- printing: Qt's print support is the module's, loaded on the first print ---
-needs_print_support() {
-    readelf -d "$1" | grep '(NEEDED).*\[libQt6PrintSupport\.so\.6\]' >/dev/null
-}
-if [[ -f $program ]] && needs_print_support "$program"; then
-    fail "the packaged program needs libQt6PrintSupport at start"
-fi
-if [[ -f $work/root/$module ]]; then
-    needs_print_support "$work/root/$module" || fail "the packaged print module does not need libQt6PrintSupport"
-    mkdir -m 700 "$work/module-runtime"
-    if ! env -i PATH=/usr/bin:/bin HOME="$work" XDG_RUNTIME_DIR="$work/module-runtime" \
-            QT_QPA_PLATFORM=offscreen "$module_check" "$work/root/usr/bin" >"$work/module.log" 2>&1; then
-        cat "$work/module.log" >&2
-        fail "the packaged program's print module does not load"
-    fi
-fi
+check_print_module packaged "$program" "$work/root/$module" "$module_check" "$work"
 
 # --- the unpacked program starts ---
 # Each run gets a fresh home, so it is a first start, and a clean environment, so no inherited Qt

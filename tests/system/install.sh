@@ -27,6 +27,8 @@ fail() {
     echo "FAIL: $*" >&2
     failures=$((failures + 1))
 }
+# shellcheck source=printing.sh
+source "$(dirname "$0")/printing.sh"
 
 cache_value() {
     sed -n "s/^$1:[A-Z]*=//p" "$build/CMakeCache.txt"
@@ -70,24 +72,10 @@ kind=$(file -b "$program")
 [[ $kind == ELF*executable* ]] || fail "$program is not an ELF executable: $kind"
 
 # --- printing: Qt's print support is the module's, loaded on the first print ---
-needs_print_support() {
-    readelf -d "$1" | grep '(NEEDED).*\[libQt6PrintSupport\.so\.6\]' >/dev/null
-}
-if [[ -f $program ]] && needs_print_support "$program"; then
-    fail "the installed program needs libQt6PrintSupport at start"
-fi
-if [[ -f $prefix/$module ]]; then
-    needs_print_support "$prefix/$module" || fail "the installed print module does not need libQt6PrintSupport"
-    # Like the program, it links the system's Qt.
-    if readelf -d "$prefix/$module" | grep -E 'R(UN)?PATH' >&2; then
-        fail "the installed print module carries a library search path"
-    fi
-    mkdir -m 700 "$work/module-runtime"
-    if ! env -i PATH=/usr/bin:/bin HOME="$work" XDG_RUNTIME_DIR="$work/module-runtime" \
-            QT_QPA_PLATFORM=offscreen "$module_check" "$prefix/bin" >"$work/module.log" 2>&1; then
-        cat "$work/module.log" >&2
-        fail "the installed program's print module does not load"
-    fi
+check_print_module installed "$program" "$prefix/$module" "$module_check" "$work"
+# Like the program, the module links the system's Qt.
+if [[ -f $prefix/$module ]] && readelf -d "$prefix/$module" | grep -E 'R(UN)?PATH' >&2; then
+    fail "the installed print module carries a library search path"
 fi
 
 for size in 32 48 64 256; do

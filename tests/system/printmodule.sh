@@ -12,22 +12,19 @@ if [[ $# -lt 2 ]]; then
 fi
 module=$1
 shift
-library=libQt6PrintSupport.so.6
-
-needed() {
-    readelf -d "$1" | sed -n 's/.*(NEEDED).*\[\(.*\)\]$/\1/p'
-}
+# shellcheck source=printing.sh
+source "$(dirname "$0")/printing.sh"
 
 failures=0
-if ! needed "$module" | grep -xF "$library" >/dev/null; then
-    echo "FAIL: the print module $module does not need $library" >&2
+if ! needs_print_support "$module"; then
+    echo "FAIL: the print module $module does not need $print_support" >&2
     failures=$((failures + 1))
 fi
 for program in "$@"; do
-    if needed "$program" | grep -xF "$library" >/dev/null; then
-        echo "FAIL: $program needs $library at start" >&2
+    if needs_print_support "$program"; then
+        echo "FAIL: $program needs $print_support at start" >&2
         failures=$((failures + 1))
     fi
 done
-[ "$failures" -eq 0 ] && echo "only the print module needs $library"
+[ "$failures" -eq 0 ] && echo "only the print module needs $print_support"
 exit $((failures > 0))

@@ -190,6 +190,38 @@ void TestTextLook::controlsKeepSystemColours()
     QCOMPARE(kept->palette().color(QPalette::Button), ColourTable::systemColour(QPalette::Button));
 }
 
+void TestTextLook::standInDrawsAsTheNamedFamily_data()
+{
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<bool>("bold");
+    QTest::addColumn<bool>("installed");
+    const auto rows = [](const char *family, bool installed) {
+        for (const bool bold : {false, true}) {
+            QTest::addRow("%s%s", family, bold ? " bold" : "")
+                    << QString::fromLatin1(family) << bold << installed;
+        }
+    };
+    rows("Verdana", true);
+    rows("MS Sans Serif", true);
+    rows("DejaVu Serif", true);
+    rows("dejavu serif", true);
+    rows("Zel Face With Stand-ins", true);
+    rows("Zel Face Nobody Has", false);
+}
+
+void TestTextLook::standInDrawsAsTheNamedFamily()
+{
+    QFETCH(QString, family);
+    QFETCH(bool, bold);
+    QFETCH(bool, installed);
+    const QString standIn = FontTable::installedFamily(family);
+    QCOMPARE(QFontDatabase::families().contains(standIn), installed);
+    QFont named(family, 9, bold ? QFont::Bold : QFont::Normal);
+    QFont asked = named;
+    asked.setFamilies({standIn});
+    QCOMPARE(drawn(asked), drawn(named));
+}
+
 // The program's frames have always shown their titles where Qt's style-sheet painter puts them
 // for an empty title rule; a frame drawn without that machinery must match it pixel for pixel.
 void TestTextLook::frameTitlesKeepTheirPlace_data()
@@ -231,38 +263,6 @@ void TestTextLook::frameTitlesKeepTheirPlace()
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     QCOMPARE(drawnFrame(frame, focused), drawnFrame(sheeted, focused));
-}
-
-void TestTextLook::standInDrawsAsTheNamedFamily_data()
-{
-    QTest::addColumn<QString>("family");
-    QTest::addColumn<bool>("bold");
-    QTest::addColumn<bool>("installed");
-    const auto rows = [](const char *family, bool installed) {
-        for (const bool bold : {false, true}) {
-            QTest::addRow("%s%s", family, bold ? " bold" : "")
-                    << QString::fromLatin1(family) << bold << installed;
-        }
-    };
-    rows("Verdana", true);
-    rows("MS Sans Serif", true);
-    rows("DejaVu Serif", true);
-    rows("dejavu serif", true);
-    rows("Zel Face With Stand-ins", true);
-    rows("Zel Face Nobody Has", false);
-}
-
-void TestTextLook::standInDrawsAsTheNamedFamily()
-{
-    QFETCH(QString, family);
-    QFETCH(bool, bold);
-    QFETCH(bool, installed);
-    const QString standIn = FontTable::installedFamily(family);
-    QCOMPARE(QFontDatabase::families().contains(standIn), installed);
-    QFont named(family, 9, bold ? QFont::Bold : QFont::Normal);
-    QFont asked = named;
-    asked.setFamilies({standIn});
-    QCOMPARE(drawn(asked), drawn(named));
 }
 
 void TestTextLook::dropDownListsPopUpInTheirFont_data()
