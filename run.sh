@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds and starts Zel Mayan Animal Sign.
+# Installs what is missing, builds the program alone and starts Zel Mayan Animal Sign.
 set -euo pipefail
 cd "$(dirname "$0")"
-scripts/setup.sh default
+scripts/setup.sh default -- ZelFreeMayanAnimalSign
 
 if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}${QT_QPA_PLATFORM:-}" ]; then
     echo "No display found. To run it under a virtual display, install the Debian package xvfb" >&2

@@ -9,10 +9,6 @@ set(ZEL_PACKAGING_DIR "${PROJECT_SOURCE_DIR}/packaging")
 install(TARGETS ZelFreeMayanAnimalSign
         RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
         BUNDLE DESTINATION .)
-# The print module, in a folder of its own where the program looks for it (see the top
-# CMakeLists.txt); like the program it links the system's Qt and carries no library search path.
-install(TARGETS ${ZEL_PRINT_MODULE_NAME} LIBRARY DESTINATION ${ZEL_PRINT_MODULE_INSTALL_DIR})
-
 # The animal pictures compiled into the program are drawn from a font whose licence travels with it.
 install(FILES "${ZEL_PACKAGING_DIR}/copyright"
               "${PROJECT_SOURCE_DIR}/resources/LICENSE-noto-emoji.txt"

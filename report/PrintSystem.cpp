@@ -1,6 +1,6 @@
 #include "report/PrintSystem.h"
 
-#include "report/PrintModule.h"
+#include "report/QtPrintSystem.h"
 
 #include <utility>
 
@@ -8,11 +8,10 @@ namespace {
 PrintSystem *installedPrintSystem = nullptr;
 }
 
-PrintSystem *printSystem(QString *whyUnavailable)
+PrintSystem &printSystem()
 {
-    if (installedPrintSystem)
-        return installedPrintSystem;
-    return printModule().printSystem(whyUnavailable);
+    static QtPrintSystem realPrintSystem;
+    return installedPrintSystem ? *installedPrintSystem : realPrintSystem;
 }
 
 PrintSystem *setPrintSystem(PrintSystem *replacement)

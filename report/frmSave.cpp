@@ -174,21 +174,12 @@ void frmSave::cmdPrint_Click()
     caret.clearSelection();
     ui->RTB->setTextCursor(caret);
     // A printer that prints asks nothing; only a job that cannot go out is reported.
-    QString whyUnavailable;
-    PrintSystem *system = printSystem(&whyUnavailable);
-    if (!system) {
-        //: Shown on Print when the program's print module (a file installed with it) cannot be
-        //: loaded. %1 is the reason, a sentence of its own from the program or the system.
-        desktop().showNotice(tr("Printing is not available. %1").arg(whyUnavailable),
-                             MessageIcon::Warning);
-        return;
-    }
-    const QString printerName = system->defaultPrinterName();
+    const QString printerName = printSystem().defaultPrinterName();
     if (printerName.isEmpty()) {
         desktop().showNotice(tr("No default printer is set up."), MessageIcon::Warning);
         return;
     }
-    if (system->print(*ui->RTB->document(), printerName, jobName()) != PrintOutcome::Printed)
+    if (printSystem().print(*ui->RTB->document(), printerName, jobName()) != PrintOutcome::Printed)
         //: %1 is the printer's name.
         desktop().showNotice(tr("The report could not be sent to the printer %1.").arg(printerName),
                              MessageIcon::Warning);

@@ -33,19 +33,6 @@
     </message>
 </context>
 <context>
-    <name>PrintModule</name>
-    <message>
-        <source>The print module %1 was not found in %2.</source>
-        <extracomment>Why printing is not available: %1 is the print module&apos;s file name, %2 the folders it was looked for in, as a list (&quot;A and B&quot;).</extracomment>
-        <translation>Das Druckmodul %1 wurde in %2 nicht gefunden.</translation>
-    </message>
-    <message>
-        <source>%1 is not the print module of this version of the program.</source>
-        <extracomment>Why printing is not available: %1 is the path of a print module that belongs to another version of the program.</extracomment>
-        <translation>%1 ist nicht das Druckmodul dieser Programmversion.</translation>
-    </message>
-</context>
-<context>
     <name>ProgramTexts</name>
     <message>
         <source>Zel Mayan Animal Sign finds your Mayan animal sign from your date of birth. Each animal of the Mayan zodiac is attributed with different characteristics which are reflected in your personality.</source>
@@ -490,11 +477,6 @@
         <source>Could not save the reading to %1: %2</source>
         <extracomment>%1 is the file&apos;s path, %2 the reason the system gives.</extracomment>
         <translation>Die Deutung konnte nicht in %1 gespeichert werden: %2</translation>
-    </message>
-    <message>
-        <source>Printing is not available. %1</source>
-        <extracomment>Shown on Print when the program&apos;s print module (a file installed with it) cannot be loaded. %1 is the reason, a sentence of its own from the program or the system.</extracomment>
-        <translation>Drucken ist nicht möglich. %1</translation>
     </message>
 </context>
 <context>

@@ -1,7 +1,6 @@
 #include "widgets/WindowLook.h"
 
 #include "base/AppInfo.h"
-#include "widgets/PictureIconEngine.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -97,16 +96,12 @@ void setCaptionKeepingAddress(QLabel *label, const QString &caption, const QStri
 
 QIcon applicationIcon()
 {
-    // Every size drawn, so that a switcher or dock never scales the 32 x 32 picture up; each is
-    // read when first asked for. Kept for the life of the process, since the pictures it reads
-    // must not outlive the application object.
-    static const QIcon *icon = new QIcon(new PictureIconEngine({
-            {32, QStringLiteral(":/icon/app.png")},
-            {48, QStringLiteral(":/icon/app-48.png")},
-            {64, QStringLiteral(":/icon/app-64.png")},
-            {256, QStringLiteral(":/icon/app-256.png")},
-    }));
-    return *icon;
+    // Every size drawn, so that a switcher or dock never scales the 32 x 32 picture up.
+    QIcon icon;
+    for (const char *picture :
+         {":/icon/app.png", ":/icon/app-48.png", ":/icon/app-64.png", ":/icon/app-256.png"})
+        icon.addFile(QString::fromLatin1(picture));
+    return icon;
 }
 
 } // namespace WindowLook

@@ -1,6 +1,6 @@
 #include "tests/common/ScriptedDesktop.h"
 
-#include "report/printmodule/PrintJob.h"
+#include "report/PrintJob.h"
 
 #include <QGuiApplication>
 #include <QMimeData>

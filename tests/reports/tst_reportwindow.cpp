@@ -3,7 +3,6 @@
 #include "tests/common/ReportHelpers.h"
 #include "tests/common/WindowHelpers.h"
 
-#include "report/PrintModule.h"
 #include "report/SavedReadingFile.h"
 #include "report/frmSave.h"
 #include "report/modRTB.h"
@@ -178,7 +177,6 @@ private slots:
     void printedJobCarriesTheNameAndText();
     void printTellsOnlyOfAJobThatCannotGoOut_data();
     void printTellsOnlyOfAJobThatCannotGoOut();
-    void printWithoutThePrintModuleSaysWhy();
     void printClearsTheSelection_data();
     void printClearsTheSelection();
 
@@ -473,34 +471,6 @@ void TestReportWindow::printTellsOnlyOfAJobThatCannotGoOut()
     }
     QCOMPARE(visibleWindows(), QList<QWidget *> {window.data()});
     QCOMPARE(boxOf(window)->toHtml(), before);
-}
-
-void TestReportWindow::printWithoutThePrintModuleSaysWhy()
-{
-    ScriptedDesktop desktop;
-    QTemporaryDir folder;
-    // A printer that would take the job, were the module there to reach it.
-    desktop.printerName = QStringLiteral("Office PDF");
-    desktop.printerOutput = folder.filePath(QStringLiteral("job.pdf"));
-    const QPointer<frmSave> window = openReport();
-    PrintModule nowhere({folder.path()});
-    PrintModule *programs = setPrintModule(&nowhere);
-    PrintSystem *scripted = setPrintSystem(nullptr);
-    QTest::mouseClick(part(window, "cmdPrint"), Qt::LeftButton);
-    setPrintSystem(scripted);
-    setPrintModule(programs);
-
-    QCOMPARE(desktop.messages.size(), 1);
-    const MessageRequest &shown = desktop.messages.first();
-    QCOMPARE(shown.text,
-             QStringLiteral("Printing is not available. The print module %1 was not found in %2.")
-                     .arg(QStringLiteral(ZEL_PRINT_MODULE_FILE),
-                          QDir::toNativeSeparators(folder.path())));
-    QCOMPARE(shown.icon, MessageIcon::Warning);
-    QCOMPARE(shown.buttons, MessageButtons(MessageButton::Ok));
-    QCOMPARE(shown.title, QStringLiteral("Zel Mayan Animal Sign"));
-    QVERIFY(!QFile::exists(desktop.printerOutput));
-    QCOMPARE(visibleWindows(), QList<QWidget *> {window.data()});
 }
 
 void TestReportWindow::printClearsTheSelection_data()

@@ -3,19 +3,16 @@
 # its place and nothing else, the launcher, icon, file type and software-centre entry agreeing on
 # one name and on the build's site address and version, a saved reading that the desktop opens
 # with the program, both freedesktop validators content, the installed program answering
-# --version and --help without a display, and its print module: installed, the one file that
-# needs Qt's print support, and loaded from where the installed program looks for it.
+# --version and --help without a display.
 #
-# Usage: tests/system/install.sh BUILD_DIR PRINT_MODULE_CHECK
-#        (PRINT_MODULE_CHECK: the built tests/zel_printmodulecheck)
+# Usage: tests/system/install.sh BUILD_DIR
 set -euo pipefail
 
-if [[ $# -ne 2 || ! -f $1/CMakeCache.txt || ! -x $2 ]]; then
-    echo "usage: $0 BUILD_DIR PRINT_MODULE_CHECK (a configured and built tree, its module check)" >&2
+if [[ $# -ne 1 || ! -f $1/CMakeCache.txt ]]; then
+    echo "usage: $0 BUILD_DIR (a configured and built tree)" >&2
     exit 2
 fi
 build=$(cd "$1" && pwd)
-module_check=$2
 
 id=example.velmora.ZelMayanAnimalSign
 exe=ZelFreeMayanAnimalSign
@@ -27,17 +24,14 @@ fail() {
     echo "FAIL: $*" >&2
     failures=$((failures + 1))
 }
-# shellcheck source=printing.sh
-source "$(dirname "$0")/printing.sh"
 
 cache_value() {
     sed -n "s/^$1:[A-Z]*=//p" "$build/CMakeCache.txt"
 }
 site=$(cache_value ZEL_SITE_ADDRESS)
 version=$(cache_value CMAKE_PROJECT_VERSION)
-libdir=$(cache_value CMAKE_INSTALL_LIBDIR)
-[[ -n $site && -n $version && -n $libdir ]] ||
-    { echo "no site address, version or library folder in $build/CMakeCache.txt" >&2; exit 2; }
+[[ -n $site && -n $version ]] ||
+    { echo "no site address or version in $build/CMakeCache.txt" >&2; exit 2; }
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/zel-install.XXXXXX")
 trap 'rm -rf "$work"' EXIT
@@ -50,10 +44,8 @@ if ! cmake --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1; then
 fi
 
 # --- the files, all of them and only them ---
-module=$libdir/$exe/libzelprint.so
 expected=(
     "bin/$exe"
-    "$module"
     "share/applications/$id.desktop"
     "share/metainfo/$id.metainfo.xml"
     "share/mime/packages/$id.xml"
@@ -70,13 +62,6 @@ program=$prefix/bin/$exe
 [[ -f $program && -x $program ]] || fail "$program is not an executable file"
 kind=$(file -b "$program")
 [[ $kind == ELF*executable* ]] || fail "$program is not an ELF executable: $kind"
-
-# --- printing: Qt's print support is the module's, loaded on the first print ---
-check_print_module installed "$program" "$prefix/$module" "$module_check" "$work"
-# Like the program, the module links the system's Qt.
-if [[ -f $prefix/$module ]] && readelf -d "$prefix/$module" | grep -E 'R(UN)?PATH' >&2; then
-    fail "the installed print module carries a library search path"
-fi
 
 for size in 32 48 64 256; do
     icon=$prefix/share/icons/hicolor/${size}x${size}/apps/$id.png

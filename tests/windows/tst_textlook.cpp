@@ -1,11 +1,10 @@
 #include "tests/common/ScriptedDesktop.h"
 #include "tests/common/WindowHelpers.h"
 #include "widgets/ColourTable.h"
-#include "widgets/DropDownList.h"
 #include "widgets/FontTable.h"
-#include "widgets/TitledFrame.h"
 
 #include <QAbstractItemView>
+#include <QComboBox>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QGroupBox>
@@ -26,26 +25,6 @@ QWidget *openWindow(const QString &which)
 bool carriesNoLook(const QWidget *widget)
 {
     return widget->styleSheet().isEmpty() && !widget->style()->inherits("QStyleSheetStyle");
-}
-
-void setUpFrame(QGroupBox *frame, const QString &title, const QFont &font, bool checkable)
-{
-    frame->setTitle(title);
-    frame->setFont(font);
-    frame->setCheckable(checkable);
-    frame->setGeometry(0, 0, 331, 121);
-    ColourTable::setTextColour(ColourTable::orange, {frame});
-}
-
-// A check box in the title takes the focus; reached with Tab, the title shows it.
-QImage drawnFrame(QGroupBox *frame, bool focused)
-{
-    frame->window()->setAttribute(Qt::WA_KeyboardFocusChange, focused);
-    if (focused)
-        frame->setFocus(Qt::TabFocusReason);
-    else
-        frame->clearFocus();
-    return frame->grab().toImage();
 }
 
 QImage drawn(const QFont &font)
@@ -76,10 +55,8 @@ private slots:
     void controlsKeepSystemColours();
     void standInDrawsAsTheNamedFamily_data();
     void standInDrawsAsTheNamedFamily();
-    void frameTitlesKeepTheirPlace_data();
-    void frameTitlesKeepTheirPlace();
-    void dropDownListsPopUpInTheirFont_data();
-    void dropDownListsPopUpInTheirFont();
+    void dateListsPopUpInTheirFont_data();
+    void dateListsPopUpInTheirFont();
 };
 
 void TestTextLook::initTestCase()
@@ -222,87 +199,27 @@ void TestTextLook::standInDrawsAsTheNamedFamily()
     QCOMPARE(drawn(asked), drawn(named));
 }
 
-// The program's frames have always shown their titles where Qt's style-sheet painter puts them
-// for an empty title rule; a frame drawn without that machinery must match it pixel for pixel.
-void TestTextLook::frameTitlesKeepTheirPlace_data()
+void TestTextLook::dateListsPopUpInTheirFont_data()
 {
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<QFont>("font");
-    QTest::addColumn<bool>("checkable");
-    QTest::addColumn<bool>("focused");
-    using FontTable::Text;
-    const QFont heading = FontTable::font(Text::Heading);
-    QTest::newRow("list font") << QStringLiteral("Personal Details")
-                               << FontTable::font(Text::BoldList) << false << false;
-    QTest::newRow("heading font") << QStringLiteral("Zel Mayan Animal Sign Result") << heading
-                                  << false << false;
-    QTest::newRow("long title") << QStringLiteral("Velmora Softwares \u2013 Downloads") << heading
-                                << false << false;
-    QTest::newRow("body font") << QStringLiteral("Datos personales") << FontTable::font(Text::Body)
-                               << false << false;
-    QTest::newRow("shortcut") << QStringLiteral("Refer A &Friend") << heading << false << false;
-    QTest::newRow("check box") << QStringLiteral("Einem Freund empfehlen") << heading << true
-                               << false;
-    QTest::newRow("focused check box")
-            << QStringLiteral("Einem Freund empfehlen") << heading << true << true;
+    QTest::addColumn<QString>("list");
+    QTest::newRow("month") << QStringLiteral("cboMonth");
+    QTest::newRow("day") << QStringLiteral("cboDate");
+    QTest::newRow("year") << QStringLiteral("cboYear");
 }
 
-void TestTextLook::frameTitlesKeepTheirPlace()
+void TestTextLook::dateListsPopUpInTheirFont()
 {
-    QFETCH(QString, title);
-    QFETCH(QFont, font);
-    QFETCH(bool, checkable);
-    QFETCH(bool, focused);
-    QWidget window;
-    auto *sheeted = new QGroupBox(&window);
-    sheeted->setObjectName(QStringLiteral("sheeted"));
-    sheeted->setStyleSheet(QStringLiteral("#sheeted::title { }"));
-    auto *frame = new TitledFrame(&window);
-    setUpFrame(sheeted, title, font, checkable);
-    setUpFrame(frame, title, font, checkable);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-    QCOMPARE(drawnFrame(frame, focused), drawnFrame(sheeted, focused));
-}
-
-void TestTextLook::dropDownListsPopUpInTheirFont_data()
-{
-    QTest::addColumn<bool>("fontBeforeShown");
-    QTest::addColumn<bool>("measuredFirst");
-    QTest::newRow("font given before the window is shown") << true << false;
-    QTest::newRow("font given to a measured list") << true << true;
-    QTest::newRow("font given to a shown list") << false << true;
-}
-
-void TestTextLook::dropDownListsPopUpInTheirFont()
-{
-    QFETCH(bool, fontBeforeShown);
-    QFETCH(bool, measuredFirst);
-    const QStringList months = {QStringLiteral("January"), QStringLiteral("September")};
-    const QFont font = FontTable::font(FontTable::Text::BoldList);
-    QComboBox plain;
-    plain.addItems(months);
-    plain.setFont(font);
-    QWidget window;
-    auto *list = new DropDownList(&window);
-    list->addItems(months);
-    if (measuredFirst)
-        list->sizeHint();
-    if (fontBeforeShown)
-        list->setFont(font);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    if (!fontBeforeShown)
-        list->setFont(font);
-    // The popup is made once it is wanted, unless the list's measures had to be renewed.
-    QCOMPARE(list->findChildren<QAbstractItemView *>().isEmpty(), !measuredFirst);
-    QCOMPARE(list->sizeHint(), plain.sizeHint());
-    list->showPopup();
-    const QFont shown = list->view()->font();
-    list->hidePopup();
-    QCOMPARE(shown.family(), font.family());
-    QCOMPARE(shown.pointSizeF(), font.pointSizeF());
-    QCOMPARE(shown.bold(), font.bold());
+    QFETCH(QString, list);
+    QWidget *window = openWindow(QStringLiteral("main"));
+    auto *box = window->findChild<QComboBox *>(list);
+    QVERIFY(box);
+    box->showPopup();
+    const QFont shown = box->view()->font();
+    box->hidePopup();
+    const QFont expected = FontTable::font(FontTable::Text::List);
+    QCOMPARE(QFontInfo(shown).family(), QFontInfo(expected).family());
+    QCOMPARE(shown.pointSizeF(), expected.pointSizeF());
+    QCOMPARE(shown.bold(), expected.bold());
 }
 
 QTEST_MAIN(TestTextLook)

@@ -4,7 +4,7 @@
 
 class QPrinter;
 
-// A document sent to a printer that Qt has opened, as one named job. The print module prints
+// A document sent to a printer that Qt has opened, as one named job. The real print system prints
 // this way, and so do the tests' stand-in printers, so that the tests judge the same checks.
 namespace PrintJob {
 

@@ -1,4 +1,4 @@
-#include "report/printmodule/PrintJob.h"
+#include "report/PrintJob.h"
 
 #include <QPrinter>
 #include <QTextDocument>

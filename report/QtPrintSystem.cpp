@@ -1,6 +1,6 @@
-#include "report/printmodule/QtPrintSystem.h"
+#include "report/QtPrintSystem.h"
 
-#include "report/printmodule/PrintJob.h"
+#include "report/PrintJob.h"
 
 #include <QPrinter>
 #include <QPrinterInfo>
