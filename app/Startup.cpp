@@ -3,30 +3,12 @@
 #include "base/Appearance.h"
 #include "base/Desktop.h"
 #include "base/Translations.h"
-#include "base/UnloadAllForms.h"
-#include "ui/frmMain.h"
-#include "web/CoBrand.h"
+#include "ui/MainWindow.h"
+#include "web/Promotion.h"
 #include "web/UpdateReminder.h"
-#include "widgets/LinkLabel.h"
 #include "widgets/WindowLook.h"
 
 #include <QApplication>
-
-#include <exception>
-#include <functional>
-
-namespace {
-
-void runStep(const std::function<void()> &step)
-{
-    try {
-        step();
-    } catch (const std::exception &) {
-        // A failing step is skipped without a message; start-up goes on.
-    }
-}
-
-} // namespace
 
 void Startup::prepareApplication()
 {
@@ -46,30 +28,24 @@ bool Startup::run(const QString &readingPath)
 {
     if (refuseSecondInstance())
         return false;
-    runStep([] { desktop().seedRandomFromClock(); });
-    runStep(CheckForUpdate);
-    frmMain *mainWindow = nullptr;
-    runStep([&mainWindow] { mainWindow = frmMain::showFresh(); });
+    desktop().seedRandomFromClock();
+    UpdateReminder::check();
+    MainWindow *mainWindow = MainWindow::showFresh();
     // Only the first main window of a run takes part in the draw.
-    runStep([mainWindow] {
-        if (mainWindow)
-            CoBrand_Randomize(mainWindow->lblCobrand(), mainWindow->lblFullBrand());
-    });
-    runStep([mainWindow, &readingPath] {
-        if (mainWindow && !readingPath.isEmpty())
-            mainWindow->openReading(readingPath);
-    });
+    if (const std::optional<Promotion::Offer> offer = Promotion::drawOffer())
+        mainWindow->bringToFront(*offer);
+    if (!readingPath.isEmpty())
+        mainWindow->openReading(readingPath);
     return true;
 }
 
 bool Startup::refuseSecondInstance()
 {
-    // A lock that cannot be made is a failing step like any other: skipped, and the program starts.
+    // A lock that cannot be made skips the check: the program starts.
     if (instance.acquire() || !instance.heldByAnother())
         return false;
     //: Shown when the program is started while another copy of it runs.
     desktop().showNotice(QCoreApplication::translate("Startup", "Application is already running"),
                          MessageIcon::Information);
-    UnloadAllForms();
     return true;
 }

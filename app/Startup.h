@@ -2,8 +2,8 @@
 
 #include "base/SingleInstance.h"
 
-// The program's start-up sequence. Each step runs under the continue-on-failure rule: a step that
-// fails is cut short silently and the next one runs.
+// The program's start-up sequence: the single-instance check, the update reminder, the main
+// window with its promotional draw, and a saved reading given on the command line.
 class Startup
 {
 public:

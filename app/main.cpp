@@ -2,6 +2,7 @@
 #include "app/Startup.h"
 #include "base/AppInfo.h"
 #include "base/Display.h"
+#include "widgets/QtDesktop.h"
 
 #include <QApplication>
 
@@ -22,6 +23,8 @@ int main(int argc, char **argv)
         return 1;
     }
     QApplication app(argc, argv);
+    QtDesktop realDesktop;
+    setDesktop(&realDesktop);
     Startup::prepareApplication();
 
     // The path as Qt reads the arguments: on Windows from the wide command line, so that a name

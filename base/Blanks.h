@@ -2,8 +2,8 @@
 
 #include <QString>
 
-// Removes blanks (spaces) at both ends; tabs and line breaks stay, as the program's text rules
-// want it.
+// Removes blanks (spaces) at both ends of a name or a form field; tabs and line breaks are part
+// of what the person typed and stay.
 inline QString trimBlanks(const QString &text)
 {
     qsizetype first = 0;

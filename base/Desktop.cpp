@@ -1,7 +1,8 @@
 #include "base/Desktop.h"
 
 #include "base/AppInfo.h"
-#include "base/QtDesktop.h"
+
+#include <QtGlobal>
 
 #include <utility>
 
@@ -21,8 +22,9 @@ void Desktop::showError(const QString &text)
 
 Desktop &desktop()
 {
-    static QtDesktop realDesktop;
-    return installedDesktop ? *installedDesktop : realDesktop;
+    if (!installedDesktop)
+        qFatal("No desktop is installed: main() installs the real one, a test its own");
+    return *installedDesktop;
 }
 
 Desktop *setDesktop(Desktop *replacement)

@@ -32,8 +32,8 @@ struct FileRequest
 };
 
 // Where the program talks to the user modally or to the desktop: message boxes, file dialogs,
-// the browser, the calendar, the random-number generator and the clipboard's owner. Tests
-// install a scripted one.
+// the browser, the calendar, the random-number generator and the clipboard's owner. The program
+// reaches them only through this seam, so that tests can script every answer.
 class Desktop
 {
 public:
@@ -57,8 +57,7 @@ public:
     void showError(const QString &text);
 };
 
-// The desktop in use: the real one unless a test installed another.
+// The desktop in use: the real one (widgets/QtDesktop) that main() installs, or a test's.
 Desktop &desktop();
-// Installs a replacement (nullptr restores the real one) and returns the one it replaced; the
-// caller keeps ownership.
+// Installs a desktop and returns the one it replaced; the caller keeps ownership.
 Desktop *setDesktop(Desktop *replacement);

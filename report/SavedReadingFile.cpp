@@ -1,6 +1,7 @@
 #include "report/SavedReadingFile.h"
 
-#include "base/modHelp.h"
+#include "base/Blanks.h"
+#include "base/Scrambler.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -13,16 +14,14 @@
 
 namespace SavedReadingFile {
 
-using modMayanAnimalMoonSign::BirthInputType;
-
 namespace {
 
 constexpr char lineEnd[] = "\r\n";
 
-std::array<QString, 4> fields(const BirthInputType &input)
+std::array<QString, 4> fields(const Reading &reading)
 {
-    return {input.strName, input.strMonth, QString::number(input.intDate),
-            QString::number(input.intYear)};
+    return {reading.name, reading.month, QString::number(reading.day),
+            QString::number(reading.year)};
 }
 
 enum class LineRead { Line, TooLong };
@@ -65,31 +64,19 @@ std::optional<int> plainNumber(const QString &text, int low, int high)
     return value;
 }
 
-// The blanks that Find removes: spaces only.
-QString withoutBlanks(const QString &text)
-{
-    qsizetype start = 0;
-    qsizetype end = text.size();
-    while (start < end && text[start] == u' ')
-        ++start;
-    while (end > start && text[end - 1] == u' ')
-        --end;
-    return text.sliced(start, end - start);
-}
-
 } // namespace
 
-QByteArray encodeReading(const BirthInputType &input)
+QByteArray encodeReading(const Reading &reading)
 {
     QByteArray bytes;
-    for (const QString &field : fields(input)) {
-        bytes += modHelp::scrambledBytes(modHelp::ScrambleText(field));
+    for (const QString &field : fields(reading)) {
+        bytes += Scrambler::toBytes(Scrambler::scramble(field));
         bytes += lineEnd;
     }
     return bytes;
 }
 
-bool writeReading(const QString &path, const BirthInputType &input, QString *errorText)
+bool writeReading(const QString &path, const Reading &reading, QString *errorText)
 {
     const auto fail = [errorText](const QString &reason) {
         if (errorText)
@@ -97,8 +84,8 @@ bool writeReading(const QString &path, const BirthInputType &input, QString *err
         return false;
     };
 
-    for (const QString &field : fields(input)) {
-        if (modHelp::scrambledBytes(modHelp::ScrambleText(field)).size() > MaxLineBytes)
+    for (const QString &field : fields(reading)) {
+        if (Scrambler::toBytes(Scrambler::scramble(field)).size() > MaxLineBytes)
             return fail(QCoreApplication::translate("SavedReadingFile",
                                                     "The name is too long to be saved."));
     }
@@ -109,7 +96,7 @@ bool writeReading(const QString &path, const BirthInputType &input, QString *err
         return fail(QCoreApplication::translate("SavedReadingFile", "%1 is not a regular file.")
                             .arg(QDir::toNativeSeparators(path)));
 
-    const QByteArray bytes = encodeReading(input);
+    const QByteArray bytes = encodeReading(reading);
     QSaveFile file(path);
     // Unbuffered: a buffered QSaveFile only meets a full disk while committing, and Qt 6.4 then
     // commits the cut-short text anyway. Written straight through, every failure shows here, and
@@ -132,7 +119,7 @@ bool writeReading(const QString &path, const BirthInputType &input, QString *err
     return true;
 }
 
-std::optional<BirthInputType> decodeReading(QIODevice &device)
+std::optional<Reading> decodeReading(QIODevice &device)
 {
     if (!device.isOpen() || !device.isReadable())
         return std::nullopt;
@@ -142,26 +129,19 @@ std::optional<BirthInputType> decodeReading(QIODevice &device)
     for (QString &text : lines) {
         if (readLine(device, line) == LineRead::TooLong)
             return std::nullopt;
-        text = modHelp::UnscrambleText(modHelp::scrambledFromBytes(line));
+        text = Scrambler::unscramble(Scrambler::fromBytes(line));
     }
 
-    BirthInputType input;
-    input.strName = withoutBlanks(lines[0]);
-    if (input.strName.isEmpty())
-        return std::nullopt;
-    if (!modMayanAnimalMoonSign::monthNames().contains(lines[1]))
-        return std::nullopt;
-    input.strMonth = lines[1];
+    const QString name = trimBlanks(lines[0]);
     const std::optional<int> day = plainNumber(lines[2], 1, 31);
     const std::optional<int> year = plainNumber(lines[3], FirstYear, LastYear);
-    if (!day || !year)
+    if (name.isEmpty() || !day || !year)
         return std::nullopt;
-    input.intDate = qint16(*day);
-    input.intYear = qint16(*year);
-    return input;
+    // A month that is not exactly one of the twelve names makes no reading.
+    return Reading::of(name, lines[1], *day, *year);
 }
 
-std::optional<BirthInputType> readReading(const QString &path)
+std::optional<Reading> readReading(const QString &path)
 {
     // Devices and pipes are no saved readings (and opening a pipe would wait for a writer).
     if (!QFileInfo(path).isFile())

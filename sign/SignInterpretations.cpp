@@ -1,21 +1,19 @@
-#include "sign/modMayanAnimalMoonSign.h"
+#include "sign/SignInterpretations.h"
 
-#include <QCoreApplication>
+#include "sign/SignTable.h"
+
+#include <QtGlobal>
 
 #include <iterator>
 
-namespace modMayanAnimalMoonSign {
-
-// What each moon sign tells of the people born under it, in table order: Tzootz first, Aak last.
-// In English, as the table keeps them; the person reads them through displayText().
-QString interpretationText(int index)
+const char *signInterpretation(int index)
 {
     // The result window shows an interpretation in a fixed box of nine lines; the report has room
     // for any length.
     static const char *const texts[] = {
             //: Tzootz, the bat. At most nine lines in the result window.
             QT_TRANSLATE_NOOP(
-                    "modMayanAnimalMoonSign",
+                    "SignTable",
                     "The bat is the first moon sign of the Mayan calendar, and those who carry it "
                     "share the bat's gift for finding their way where others see only darkness. "
                     "You sense what is going on around you before anyone says a word, and you "
@@ -28,7 +26,7 @@ QString interpretationText(int index)
                     "miss you more than you know."),
             //: Dzec, the scorpion. At most nine lines in the result window.
             QT_TRANSLATE_NOOP(
-                    "modMayanAnimalMoonSign",
+                    "SignTable",
                     "People born under this sign thrive on challenges. Like the scorpion, you are "
                     "built for harsh places, and a difficult task wakes you up rather than "
                     "wearing you down. You prefer to work quietly and strike at the right moment, "
@@ -43,7 +41,7 @@ QString interpretationText(int index)
                     "more ready to help you than you expected."),
             //: Keh, the deer or stag. At most nine lines in the result window.
             QT_TRANSLATE_NOOP(
-                    "modMayanAnimalMoonSign",
+                    "SignTable",
                     "The third sign of Mayan moon sign is deer. People born under the deer are "
                     "gentle, graceful and alert, with a natural elegance that others notice the "
                     "moment they enter a room. The Maya saw the stag as a noble animal that was "
@@ -57,7 +55,7 @@ QString interpretationText(int index)
                     "are stronger than you believe, and people respect a deer that does not bolt."),
             //: Moan, the owl. At most nine lines in the result window.
             QT_TRANSLATE_NOOP(
-                    "modMayanAnimalMoonSign",
+                    "SignTable",
                     "In many cultures, especially in western culture, the owl stands for wisdom, "
                     "and for the Maya it was a night bird that carried messages from the spirit "
                     "world. People born under the owl live partly in that unseen realm. You are "
@@ -70,7 +68,7 @@ QString interpretationText(int index)
                     "insight is a gift that grows when it is given away."),
             //: Cutz, the peacock. At most nine lines in the result window.
             QT_TRANSLATE_NOOP(
-                    "modMayanAnimalMoonSign",
+                    "SignTable",
                     "The fifth moon of the Mayan calendar belongs to the peacock, and people born "
                     "under it are hard to overlook. You have a flair for colour and style, and "
                     "you know how to make an entrance. Your charm is genuine rather than put on: "
@@ -85,7 +83,7 @@ QString interpretationText(int index)
                     "matter will love you all the more for it."),
             //: Xibkay, the lizard. At most nine lines in the result window.
             QT_TRANSLATE_NOOP(
-                    "modMayanAnimalMoonSign",
+                    "SignTable",
                     "Due to its ability to change color, the lizard is a symbol of adaptability, "
                     "and people born under this sign fit into almost any company or situation. "
                     "You read a room quickly and adjust your manner without losing sight of who "
@@ -98,7 +96,7 @@ QString interpretationText(int index)
                     "disguise."),
             //: Batz, the monkey. At most nine lines in the result window.
             QT_TRANSLATE_NOOP(
-                    "modMayanAnimalMoonSign",
+                    "SignTable",
                     "'Batz' is the Mayan name for monkey. In Mayan stories the monkey was a "
                     "patron of the arts, of music, writing and craft, and people born under this "
                     "sign carry that creative spark. You are playful, clever and endlessly "
@@ -112,7 +110,7 @@ QString interpretationText(int index)
                     "is real, and it deserves to be finished as well as started."),
             //: Coz, the hawk. At most nine lines in the result window.
             QT_TRANSLATE_NOOP(
-                    "modMayanAnimalMoonSign",
+                    "SignTable",
                     "The eighth moon sign of the Mayan calendar is the hawk, a bird that sees the "
                     "whole landscape from high above. People born under it have a sharp, clear "
                     "mind and the ability to spot an opportunity long before others do. You are "
@@ -126,7 +124,7 @@ QString interpretationText(int index)
                     "to follow where you lead."),
             //: Jaguar, whose animal is the Balam. At most nine lines in the result window.
             QT_TRANSLATE_NOOP(
-                    "modMayanAnimalMoonSign",
+                    "SignTable",
                     "Profoundly revered in Mayan culture, the Jaguar was the animal of kings, "
                     "warriors and priests, a guardian of the night and of the underworld. People "
                     "born under this sign have a natural authority and a quiet power that others "
@@ -140,7 +138,7 @@ QString interpretationText(int index)
                     "strength will become a shelter for them rather than a wall."),
             //: Pek, the dog. At most nine lines in the result window.
             QT_TRANSLATE_NOOP(
-                    "modMayanAnimalMoonSign",
+                    "SignTable",
                     "In Mayan language, Dog is called 'Pek'. The Maya believed that the dog "
                     "guided souls safely through the underworld, and people born under this sign "
                     "are guides and companions in everyday life too. You are loyal, honest and "
@@ -154,7 +152,7 @@ QString interpretationText(int index)
                     "love you give so freely will come back to you."),
             //: Kaw, the snake. At most nine lines in the result window.
             QT_TRANSLATE_NOOP(
-                    "modMayanAnimalMoonSign",
+                    "SignTable",
                     "The snake signifies healing power in Mayan culture. It sheds its skin and is "
                     "renewed, and people born under this sign have the same capacity to heal, to "
                     "change and to begin again. You are perceptive, calm and wise beyond your "
@@ -168,7 +166,7 @@ QString interpretationText(int index)
                     "waiting for you."),
             //: Tzub, the rabbit. At most nine lines in the result window.
             QT_TRANSLATE_NOOP(
-                    "modMayanAnimalMoonSign",
+                    "SignTable",
                     "Some of the rabbit-like qualities like restlessness, quickness and a lively "
                     "imagination are clear in people born under this sign. The Maya connected the "
                     "rabbit with the moon and with fertility, and you have a creative, playful "
@@ -183,7 +181,7 @@ QString interpretationText(int index)
                     "delightful."),
             //: Aak, the turtle or tortoise. At most nine lines in the result window.
             QT_TRANSLATE_NOOP(
-                    "modMayanAnimalMoonSign",
+                    "SignTable",
                     "The turtle moon is the 13th moon of the Mayan calendar, and for the Maya the "
                     "turtle carried the world on its back. People born under this sign are "
                     "steady, patient and deeply reliable, the calm centre that others gather "
@@ -197,10 +195,8 @@ QString interpretationText(int index)
                     "out to move forward, and that your quiet strength is exactly what a restless "
                     "world needs."),
     };
-    static_assert(std::size(texts) == SignCount, "one text for every sign");
+    static_assert(std::size(texts) == SignTable::signCount, "one text for every sign");
 
-    Q_ASSERT(index >= 0 && index < SignCount);
-    return QString::fromUtf8(texts[index]);
+    Q_ASSERT(index >= 0 && index < SignTable::signCount);
+    return texts[index];
 }
-
-} // namespace modMayanAnimalMoonSign

@@ -2,103 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
-    <name>CommandLine</name>
-    <message>
-        <source>Tells your Mayan animal sign from your name and birth date.</source>
-        <translation>Nennt dir dein Maya-Tierzeichen anhand deines Namens und Geburtsdatums.</translation>
-    </message>
-    <message>
-        <source>Displays this help.</source>
-        <translation>Zeigt diese Hilfe an.</translation>
-    </message>
-    <message>
-        <source>Displays the version.</source>
-        <translation>Zeigt die Version an.</translation>
-    </message>
-    <message>
-        <source>A saved reading (.zod) to open.</source>
-        <translation>Gespeicherte Deutung (.zod), die geöffnet wird.</translation>
-    </message>
-    <message>
-        <source>Only one saved reading can be opened at a time.</source>
-        <translation>Es kann nur eine gespeicherte Deutung auf einmal geöffnet werden.</translation>
-    </message>
-</context>
-<context>
-    <name>PageLinks</name>
-    <message>
-        <source>The most popular occult discussion board online. Your best astrology resource! Visit %1 Now</source>
-        <extracomment>The link at the top of the main, result and report windows, in a fixed box of two lines; %1 is the site&apos;s address.</extracomment>
-        <translation>Das beliebteste Esoterik-Forum im Netz. Deine beste Astrologie-Quelle! Besuche jetzt %1</translation>
-    </message>
-</context>
-<context>
-    <name>ProgramTexts</name>
-    <message>
-        <source>Zel Mayan Animal Sign finds your Mayan animal sign from your date of birth. Each animal of the Mayan zodiac is attributed with different characteristics which are reflected in your personality.</source>
-        <extracomment>Followed by the rights notice &quot; © Velmora Softwares, &lt;site address&gt;.&quot;, all in a fixed box of four lines. &quot;Zel Mayan Animal Sign&quot; is the program&apos;s name.</extracomment>
-        <translation>Zel Mayan Animal Sign ermittelt dein Maya-Tierzeichen aus deinem Geburtsdatum. Jedem Tier des Maya-Tierkreises werden eigene Wesenszüge zugeschrieben, die sich in deiner Persönlichkeit zeigen.</translation>
-    </message>
-    <message>
-        <source>Programs by Velmora Softwares can only be created and maintained with your support. Your best support is to visit our discussion board at %1 regularly and to join in its discussions and other activities.</source>
-        <extracomment>%1 is the site&apos;s address. A fixed box of four lines.</extracomment>
-        <translation>Programme von Velmora Softwares können nur mit deiner Unterstützung entstehen und gepflegt werden. Am besten hilfst du uns, indem du unser Forum unter %1 oft besuchst und mitdiskutierst.</translation>
-    </message>
-    <message>
-        <source>Please visit %1 regularly and take part in the discussions and activities there. Without regular visits from loyal users like you, we simply cannot support and maintain our free programs.</source>
-        <extracomment>%1 is the site&apos;s address. A fixed box of four lines.</extracomment>
-        <translation>Bitte besuche %1 regelmäßig und mach bei den Diskussionen dort mit. Ohne die Besuche treuer Nutzer wie dir können wir unsere kostenlosen Programme nicht pflegen.</translation>
-    </message>
-    <message>
-        <source>%1 is a free online discussion forum on all esoteric subjects. To help us develop and maintain this software, please visit it regularly.</source>
-        <extracomment>%1 is the site&apos;s address. A fixed box of four lines.</extracomment>
-        <translation>%1 ist ein kostenloses Online-Forum zu allen esoterischen Themen. Bitte besuche es regelmäßig, damit wir dieses Programm weiterentwickeln und pflegen können.</translation>
-    </message>
-    <message>
-        <source>%1 needs your help! Visit it regularly and take part in its discussions and activities to help us maintain this program and develop many more programs by Velmora Softwares.</source>
-        <extracomment>%1 is the site&apos;s address. A fixed box of four lines.</extracomment>
-        <translation>%1 braucht deine Hilfe! Besuche die Seite oft und mach mit – so hilfst du uns, dieses Programm zu pflegen und viele weitere von Velmora Softwares zu entwickeln.</translation>
-    </message>
-    <message>
-        <source>If you enjoyed Zel Mayan Animal Sign, why not try our other programs? Velmora Softwares makes a whole range of software in astrology, psychic readings, tarot, numerology and the occult. Each one is simple to use, informative and fun, and a good companion for anyone curious about the hidden side of life. Have a look and find your next favourite.</source>
-        <extracomment>Beside the maker&apos;s catalogue, in a fixed box 233 by 257 pixels.</extracomment>
-        <translation>Hat dir Zel Mayan Animal Sign gefallen? Dann probier doch unsere anderen Programme aus! Velmora Softwares bietet eine ganze Reihe von Programmen zu Astrologie, Hellsehen, Tarot, Numerologie und Okkultismus. Jedes ist einfach zu bedienen, informativ und unterhaltsam – ein guter Begleiter für alle, die neugierig auf die verborgene Seite des Lebens sind. Schau vorbei und finde deinen nächsten Liebling.</translation>
-    </message>
-</context>
-<context>
-    <name>SavedReadingFile</name>
-    <message>
-        <source>The name is too long to be saved.</source>
-        <translation>Der Name ist zu lang zum Speichern.</translation>
-    </message>
-    <message>
-        <source>%1 is not a regular file.</source>
-        <translation>%1 ist keine normale Datei.</translation>
-    </message>
-</context>
-<context>
-    <name>Startup</name>
-    <message>
-        <source>Application is already running</source>
-        <extracomment>Shown when the program is started while another copy of it runs.</extracomment>
-        <translation>Das Programm läuft bereits.</translation>
-    </message>
-</context>
-<context>
-    <name>UpdateReminder</name>
-    <message>
-        <source>There maybe an update to this software available</source>
-        <extracomment>First line of the question at start-up; the English &quot;maybe&quot; is meant as &quot;may be&quot;.</extracomment>
-        <translation>Für dieses Programm ist möglicherweise ein Update verfügbar.</translation>
-    </message>
-    <message>
-        <source>Do you want to check for an update?</source>
-        <extracomment>Second line of the question, answered Yes or No.</extracomment>
-        <translation>Möchtest du nach einem Update suchen?</translation>
-    </message>
-</context>
-<context>
-    <name>frmAbout</name>
+    <name>AboutWindow</name>
     <message>
         <source>Zel Mayan Animal Sign icon</source>
         <extracomment>Screen readers only: the program&apos;s icon. &quot;Zel Mayan Animal Sign&quot; is the program&apos;s name.</extracomment>
@@ -125,7 +29,90 @@
     </message>
 </context>
 <context>
-    <name>frmMain</name>
+    <name>CommandLine</name>
+    <message>
+        <source>Tells your Mayan animal sign from your name and birth date.</source>
+        <translation>Nennt dir dein Maya-Tierzeichen anhand deines Namens und Geburtsdatums.</translation>
+    </message>
+    <message>
+        <source>Displays this help.</source>
+        <translation>Zeigt diese Hilfe an.</translation>
+    </message>
+    <message>
+        <source>Displays the version.</source>
+        <translation>Zeigt die Version an.</translation>
+    </message>
+    <message>
+        <source>A saved reading (.zod) to open.</source>
+        <translation>Gespeicherte Deutung (.zod), die geöffnet wird.</translation>
+    </message>
+    <message>
+        <source>Only one saved reading can be opened at a time.</source>
+        <translation>Es kann nur eine gespeicherte Deutung auf einmal geöffnet werden.</translation>
+    </message>
+</context>
+<context>
+    <name>ExitAppealWindow</name>
+    <message>
+        <source>Zel Mayan Animal Sign icon</source>
+        <extracomment>Screen readers only: the program&apos;s icon. &quot;Zel Mayan Animal Sign&quot; is the program&apos;s name.</extracomment>
+        <translation>Symbol von Zel Mayan Animal Sign</translation>
+    </message>
+    <message>
+        <source>Download Velmora Softwares</source>
+        <extracomment>&quot;Velmora Softwares&quot; is the maker&apos;s name.</extracomment>
+        <translation>Velmora Softwares – Downloads</translation>
+    </message>
+    <message>
+        <source>Click Here To Visit Velmora Softwares</source>
+        <extracomment>One line, 239 pixels wide. &quot;Velmora Softwares&quot; is the maker&apos;s name.</extracomment>
+        <translation>Besuche Velmora Softwares</translation>
+    </message>
+    <message>
+        <source>Refer A Friend</source>
+        <translation>Einem Freund empfehlen</translation>
+    </message>
+    <message>
+        <source>Your Message</source>
+        <translation>Deine Nachricht</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s Name</source>
+        <translation>Name deines Freundes</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s Email Address</source>
+        <translation>E-Mail-Adresse des Freundes</translation>
+    </message>
+    <message>
+        <source>Your Email Address</source>
+        <translation>Deine E-Mail-Adresse</translation>
+    </message>
+    <message>
+        <source>Refer A Friend &amp;Now</source>
+        <translation>Jetzt einem Freund &amp;empfehlen</translation>
+    </message>
+    <message>
+        <source>Your Name</source>
+        <translation>Dein Name</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Click Here To Visit %1 Now</source>
+        <extracomment>A check box that works as a link; %1 is the site&apos;s address.</extracomment>
+        <translation>Klicke hier und besuche jetzt %1</translation>
+    </message>
+    <message>
+        <source>Email Address Cannot Contain Space</source>
+        <extracomment>Shown when a space is typed into an address box.</extracomment>
+        <translation>Die E-Mail-Adresse darf keine Leerzeichen enthalten.</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
     <message>
         <source>Know your Mayan Animal Sign Personality now.  Zel Mayan Animal Sign gives you the result based on your date if birth. Get started now!</source>
         <extracomment>Two centred lines in a fixed box; two spaces after the first sentence. &quot;Zel Mayan Animal Sign&quot; is the program&apos;s name.</extracomment>
@@ -243,149 +230,100 @@
     </message>
 </context>
 <context>
-    <name>frmMayanAnimalMoonSignResult</name>
+    <name>PageLinks</name>
     <message>
-        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <extracomment>A banner of three lines in a fixed box. The two spaces after the first sentence and the four before the last are the original spacing. The &amp; is a literal ampersand, not an access key; &quot;Help&quot; is the Help menu.</extracomment>
-        <translation>Versieh dieses Programm mit deiner Marke.  Mehr Treue und Besucher für deine Website: Name und Link deiner Seite hier. Siehe „Hilfe“.    Hier klicken für mehr Infos zum Co-Branding.</translation>
-    </message>
-    <message>
-        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <extracomment>A banner of three lines in a fixed box; the whole banner is the link.</extracomment>
-        <translation>Geschäftsidee für zu Hause: Starte dein Internetgeschäft und verdiene online Geld. Hol dir dieses Programm mit deiner eigenen Marke. Hier klicken für Details.</translation>
-    </message>
-    <message>
-        <source>Zel Mayan Animal Sign Result</source>
-        <extracomment>&quot;Zel Mayan Animal Sign&quot; is the program&apos;s name.</extracomment>
-        <translation>Ergebnis von Zel Mayan Animal Sign</translation>
-    </message>
-    <message>
-        <source>Interpretation</source>
-        <translation>Deutung</translation>
-    </message>
-    <message>
-        <source>Crystal</source>
-        <extracomment>Caption of the sign&apos;s crystal (gemstone).</extracomment>
-        <translation>Kristall</translation>
-    </message>
-    <message>
-        <source>English Name</source>
-        <extracomment>Caption of the animal&apos;s name in the reader&apos;s own language, as opposed to its Mayan name.</extracomment>
-        <translation>Deutscher Name</translation>
-    </message>
-    <message>
-        <source>Mayan Animal Moon Sign</source>
-        <extracomment>Caption of the sign&apos;s Mayan name.</extracomment>
-        <translation>Maya-Mondtierzeichen</translation>
-    </message>
-    <message>
-        <source>&amp;Print</source>
-        <extracomment>A button, and in the result window a File menu entry too: its access key must not be the File menu&apos;s own.</extracomment>
-        <translation>D&amp;rucken</translation>
-    </message>
-    <message>
-        <source>E&amp;xit</source>
-        <translation>&amp;Beenden</translation>
-    </message>
-    <message>
-        <source>&amp;Back</source>
-        <translation>&amp;Zurück</translation>
-    </message>
-    <message>
-        <source>&amp;File</source>
-        <translation>&amp;Datei</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>&amp;Hilfe</translation>
-    </message>
-    <message>
-        <source>&amp;Online Help</source>
-        <translation>&amp;Online-Hilfe</translation>
-    </message>
-    <message>
-        <source>&amp;Visit Us Online</source>
-        <translation>&amp;Besuche uns online</translation>
-    </message>
-    <message>
-        <source>Check for Software &amp;Update</source>
-        <translation>Nach &amp;Updates suchen</translation>
-    </message>
-    <message>
-        <source>&amp;About Software</source>
-        <translation>&amp;Über das Programm</translation>
-    </message>
-    <message>
-        <source>&amp;Donate</source>
-        <translation>&amp;Spenden</translation>
-    </message>
-    <message>
-        <source>Make Money &amp;Online</source>
-        <translation>&amp;Online Geld verdienen</translation>
+        <source>The most popular occult discussion board online. Your best astrology resource! Visit %1 Now</source>
+        <extracomment>The link at the top of the main, result and report windows, in a fixed box of two lines; %1 is the site&apos;s address.</extracomment>
+        <translation>Das beliebteste Esoterik-Forum im Netz. Deine beste Astrologie-Quelle! Besuche jetzt %1</translation>
     </message>
 </context>
 <context>
-    <name>frmNagScreen2</name>
+    <name>ProgramTexts</name>
     <message>
-        <source>Zel Mayan Animal Sign icon</source>
-        <extracomment>Screen readers only: the program&apos;s icon. &quot;Zel Mayan Animal Sign&quot; is the program&apos;s name.</extracomment>
-        <translation>Symbol von Zel Mayan Animal Sign</translation>
+        <source>Zel Mayan Animal Sign finds your Mayan animal sign from your date of birth. Each animal of the Mayan zodiac is attributed with different characteristics which are reflected in your personality.</source>
+        <extracomment>Followed by the rights notice &quot; © Velmora Softwares, &lt;site address&gt;.&quot;, all in a fixed box of four lines. &quot;Zel Mayan Animal Sign&quot; is the program&apos;s name.</extracomment>
+        <translation>Zel Mayan Animal Sign ermittelt dein Maya-Tierzeichen aus deinem Geburtsdatum. Jedem Tier des Maya-Tierkreises werden eigene Wesenszüge zugeschrieben, die sich in deiner Persönlichkeit zeigen.</translation>
     </message>
     <message>
-        <source>Download Velmora Softwares</source>
-        <extracomment>&quot;Velmora Softwares&quot; is the maker&apos;s name.</extracomment>
-        <translation>Velmora Softwares – Downloads</translation>
+        <source>Programs by Velmora Softwares can only be created and maintained with your support. Your best support is to visit our discussion board at %1 regularly and to join in its discussions and other activities.</source>
+        <extracomment>%1 is the site&apos;s address. A fixed box of four lines.</extracomment>
+        <translation>Programme von Velmora Softwares können nur mit deiner Unterstützung entstehen und gepflegt werden. Am besten hilfst du uns, indem du unser Forum unter %1 oft besuchst und mitdiskutierst.</translation>
     </message>
     <message>
-        <source>Click Here To Visit Velmora Softwares</source>
-        <extracomment>One line, 239 pixels wide. &quot;Velmora Softwares&quot; is the maker&apos;s name.</extracomment>
-        <translation>Besuche Velmora Softwares</translation>
+        <source>Please visit %1 regularly and take part in the discussions and activities there. Without regular visits from loyal users like you, we simply cannot support and maintain our free programs.</source>
+        <extracomment>%1 is the site&apos;s address. A fixed box of four lines.</extracomment>
+        <translation>Bitte besuche %1 regelmäßig und mach bei den Diskussionen dort mit. Ohne die Besuche treuer Nutzer wie dir können wir unsere kostenlosen Programme nicht pflegen.</translation>
     </message>
     <message>
-        <source>Refer A Friend</source>
-        <translation>Einem Freund empfehlen</translation>
+        <source>%1 is a free online discussion forum on all esoteric subjects. To help us develop and maintain this software, please visit it regularly.</source>
+        <extracomment>%1 is the site&apos;s address. A fixed box of four lines.</extracomment>
+        <translation>%1 ist ein kostenloses Online-Forum zu allen esoterischen Themen. Bitte besuche es regelmäßig, damit wir dieses Programm weiterentwickeln und pflegen können.</translation>
     </message>
     <message>
-        <source>Your Message</source>
-        <translation>Deine Nachricht</translation>
+        <source>%1 needs your help! Visit it regularly and take part in its discussions and activities to help us maintain this program and develop many more programs by Velmora Softwares.</source>
+        <extracomment>%1 is the site&apos;s address. A fixed box of four lines.</extracomment>
+        <translation>%1 braucht deine Hilfe! Besuche die Seite oft und mach mit – so hilfst du uns, dieses Programm zu pflegen und viele weitere von Velmora Softwares zu entwickeln.</translation>
     </message>
     <message>
-        <source>Friend&apos;s Name</source>
-        <translation>Name deines Freundes</translation>
+        <source>If you enjoyed Zel Mayan Animal Sign, why not try our other programs? Velmora Softwares makes a whole range of software in astrology, psychic readings, tarot, numerology and the occult. Each one is simple to use, informative and fun, and a good companion for anyone curious about the hidden side of life. Have a look and find your next favourite.</source>
+        <extracomment>Beside the maker&apos;s catalogue, in a fixed box 233 by 257 pixels.</extracomment>
+        <translation>Hat dir Zel Mayan Animal Sign gefallen? Dann probier doch unsere anderen Programme aus! Velmora Softwares bietet eine ganze Reihe von Programmen zu Astrologie, Hellsehen, Tarot, Numerologie und Okkultismus. Jedes ist einfach zu bedienen, informativ und unterhaltsam – ein guter Begleiter für alle, die neugierig auf die verborgene Seite des Lebens sind. Schau vorbei und finde deinen nächsten Liebling.</translation>
+    </message>
+</context>
+<context>
+    <name>Referral</name>
+    <message>
+        <source>Please Enter Distinct Email Addresses</source>
+        <extracomment>The person&apos;s address and the friend&apos;s are the same.</extracomment>
+        <translation>Bitte gib zwei verschiedene E-Mail-Adressen ein.</translation>
     </message>
     <message>
-        <source>Friend&apos;s Email Address</source>
-        <translation>E-Mail-Adresse des Freundes</translation>
-    </message>
-    <message>
-        <source>Your Email Address</source>
-        <translation>Deine E-Mail-Adresse</translation>
-    </message>
-    <message>
-        <source>Refer A Friend &amp;Now</source>
-        <translation>Jetzt einem Freund &amp;empfehlen</translation>
+        <source>Please Enter Proper Email Address</source>
+        <translation>Bitte gib eine gültige E-Mail-Adresse ein.</translation>
     </message>
     <message>
         <source>Your Name</source>
         <translation>Dein Name</translation>
     </message>
     <message>
-        <source>E&amp;xit</source>
-        <translation>&amp;Beenden</translation>
+        <source>Please Enter Your Name</source>
+        <translation>Bitte gib deinen Namen ein.</translation>
     </message>
     <message>
-        <source>Click Here To Visit %1 Now</source>
-        <extracomment>A check box that works as a link; %1 is the site&apos;s address.</extracomment>
-        <translation>Klicke hier und besuche jetzt %1</translation>
+        <source>Your Email Address</source>
+        <translation>Deine E-Mail-Adresse</translation>
     </message>
     <message>
-        <source>Email Address Cannot Contain Space</source>
-        <extracomment>Shown when a space is typed into an address box.</extracomment>
-        <translation>Die E-Mail-Adresse darf keine Leerzeichen enthalten.</translation>
+        <source>Please Enter Your Email</source>
+        <translation>Bitte gib deine E-Mail-Adresse ein.</translation>
+    </message>
+    <message>
+        <source>Your Message</source>
+        <translation>Deine Nachricht</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Message</source>
+        <translation>Bitte gib deine Nachricht ein.</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s Name</source>
+        <translation>Name deines Freundes</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend&apos;s Name</source>
+        <translation>Bitte gib den Namen deines Freundes ein.</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s Email Address</source>
+        <translation>E-Mail-Adresse des Freundes</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend&apos;s Email</source>
+        <translation>Bitte gib die E-Mail-Adresse deines Freundes ein.</translation>
     </message>
 </context>
 <context>
-    <name>frmSave</name>
+    <name>ReportWindow</name>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
         <extracomment>A banner of three lines in a fixed box; the whole banner is the link.</extracomment>
@@ -480,7 +418,100 @@
     </message>
 </context>
 <context>
-    <name>modMayanAnimalMoonSign</name>
+    <name>ResultWindow</name>
+    <message>
+        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
+        <extracomment>A banner of three lines in a fixed box. The two spaces after the first sentence and the four before the last are the original spacing. The &amp; is a literal ampersand, not an access key; &quot;Help&quot; is the Help menu.</extracomment>
+        <translation>Versieh dieses Programm mit deiner Marke.  Mehr Treue und Besucher für deine Website: Name und Link deiner Seite hier. Siehe „Hilfe“.    Hier klicken für mehr Infos zum Co-Branding.</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
+        <extracomment>A banner of three lines in a fixed box; the whole banner is the link.</extracomment>
+        <translation>Geschäftsidee für zu Hause: Starte dein Internetgeschäft und verdiene online Geld. Hol dir dieses Programm mit deiner eigenen Marke. Hier klicken für Details.</translation>
+    </message>
+    <message>
+        <source>Zel Mayan Animal Sign Result</source>
+        <extracomment>&quot;Zel Mayan Animal Sign&quot; is the program&apos;s name.</extracomment>
+        <translation>Ergebnis von Zel Mayan Animal Sign</translation>
+    </message>
+    <message>
+        <source>Interpretation</source>
+        <translation>Deutung</translation>
+    </message>
+    <message>
+        <source>Crystal</source>
+        <extracomment>Caption of the sign&apos;s crystal (gemstone).</extracomment>
+        <translation>Kristall</translation>
+    </message>
+    <message>
+        <source>English Name</source>
+        <extracomment>Caption of the animal&apos;s name in the reader&apos;s own language, as opposed to its Mayan name.</extracomment>
+        <translation>Deutscher Name</translation>
+    </message>
+    <message>
+        <source>Mayan Animal Moon Sign</source>
+        <extracomment>Caption of the sign&apos;s Mayan name.</extracomment>
+        <translation>Maya-Mondtierzeichen</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <extracomment>A button, and in the result window a File menu entry too: its access key must not be the File menu&apos;s own.</extracomment>
+        <translation>D&amp;rucken</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Zurück</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>&amp;Online-Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>&amp;Besuche uns online</translation>
+    </message>
+    <message>
+        <source>Check for Software &amp;Update</source>
+        <translation>Nach &amp;Updates suchen</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>&amp;Über das Programm</translation>
+    </message>
+    <message>
+        <source>&amp;Donate</source>
+        <translation>&amp;Spenden</translation>
+    </message>
+    <message>
+        <source>Make Money &amp;Online</source>
+        <translation>&amp;Online Geld verdienen</translation>
+    </message>
+</context>
+<context>
+    <name>SavedReadingFile</name>
+    <message>
+        <source>The name is too long to be saved.</source>
+        <translation>Der Name ist zu lang zum Speichern.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 ist keine normale Datei.</translation>
+    </message>
+</context>
+<context>
+    <name>SignTable</name>
     <message>
         <source>The bat is the first moon sign of the Mayan calendar, and those who carry it share the bat&apos;s gift for finding their way where others see only darkness. You sense what is going on around you before anyone says a word, and you trust that inner radar more than any map. To the Maya the bat was a messenger between the visible world and the hidden one, so no wonder you are drawn to questions most people never ask. You are sociable in small circles, loyal to the few you let come close, and happiest when you keep your own hours. Your weakness is a tendency to hide when you feel misunderstood. Step into the light now and then: the world needs your insight, and your friends miss you more than you know.</source>
         <extracomment>Tzootz, the bat. At most nine lines in the result window.</extracomment>
@@ -702,55 +733,24 @@
     </message>
 </context>
 <context>
-    <name>modTellAFriend</name>
+    <name>Startup</name>
     <message>
-        <source>Please Enter Distinct Email Addresses</source>
-        <extracomment>The person&apos;s address and the friend&apos;s are the same.</extracomment>
-        <translation>Bitte gib zwei verschiedene E-Mail-Adressen ein.</translation>
+        <source>Application is already running</source>
+        <extracomment>Shown when the program is started while another copy of it runs.</extracomment>
+        <translation>Das Programm läuft bereits.</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateReminder</name>
+    <message>
+        <source>There maybe an update to this software available</source>
+        <extracomment>First line of the question at start-up; the English &quot;maybe&quot; is meant as &quot;may be&quot;.</extracomment>
+        <translation>Für dieses Programm ist möglicherweise ein Update verfügbar.</translation>
     </message>
     <message>
-        <source>Please Enter Proper Email Address</source>
-        <translation>Bitte gib eine gültige E-Mail-Adresse ein.</translation>
-    </message>
-    <message>
-        <source>Your Name</source>
-        <translation>Dein Name</translation>
-    </message>
-    <message>
-        <source>Please Enter Your Name</source>
-        <translation>Bitte gib deinen Namen ein.</translation>
-    </message>
-    <message>
-        <source>Your Email Address</source>
-        <translation>Deine E-Mail-Adresse</translation>
-    </message>
-    <message>
-        <source>Please Enter Your Email</source>
-        <translation>Bitte gib deine E-Mail-Adresse ein.</translation>
-    </message>
-    <message>
-        <source>Your Message</source>
-        <translation>Deine Nachricht</translation>
-    </message>
-    <message>
-        <source>Please Enter Your Message</source>
-        <translation>Bitte gib deine Nachricht ein.</translation>
-    </message>
-    <message>
-        <source>Friend&apos;s Name</source>
-        <translation>Name deines Freundes</translation>
-    </message>
-    <message>
-        <source>Please Enter Your Friend&apos;s Name</source>
-        <translation>Bitte gib den Namen deines Freundes ein.</translation>
-    </message>
-    <message>
-        <source>Friend&apos;s Email Address</source>
-        <translation>E-Mail-Adresse des Freundes</translation>
-    </message>
-    <message>
-        <source>Please Enter Your Friend&apos;s Email</source>
-        <translation>Bitte gib die E-Mail-Adresse deines Freundes ein.</translation>
+        <source>Do you want to check for an update?</source>
+        <extracomment>Second line of the question, answered Yes or No.</extracomment>
+        <translation>Möchtest du nach einem Update suchen?</translation>
     </message>
 </context>
 </TS>

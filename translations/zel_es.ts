@@ -2,103 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
-    <name>CommandLine</name>
-    <message>
-        <source>Tells your Mayan animal sign from your name and birth date.</source>
-        <translation>Te dice tu signo animal maya a partir de tu nombre y tu fecha de nacimiento.</translation>
-    </message>
-    <message>
-        <source>Displays this help.</source>
-        <translation>Muestra esta ayuda.</translation>
-    </message>
-    <message>
-        <source>Displays the version.</source>
-        <translation>Muestra la versión.</translation>
-    </message>
-    <message>
-        <source>A saved reading (.zod) to open.</source>
-        <translation>Lectura guardada (.zod) que se abrirá.</translation>
-    </message>
-    <message>
-        <source>Only one saved reading can be opened at a time.</source>
-        <translation>Solo se puede abrir una lectura guardada a la vez.</translation>
-    </message>
-</context>
-<context>
-    <name>PageLinks</name>
-    <message>
-        <source>The most popular occult discussion board online. Your best astrology resource! Visit %1 Now</source>
-        <extracomment>The link at the top of the main, result and report windows, in a fixed box of two lines; %1 is the site&apos;s address.</extracomment>
-        <translation>El foro de ocultismo más popular de Internet. ¡Tu mejor fuente de astrología! Visita %1 ahora</translation>
-    </message>
-</context>
-<context>
-    <name>ProgramTexts</name>
-    <message>
-        <source>Zel Mayan Animal Sign finds your Mayan animal sign from your date of birth. Each animal of the Mayan zodiac is attributed with different characteristics which are reflected in your personality.</source>
-        <extracomment>Followed by the rights notice &quot; © Velmora Softwares, &lt;site address&gt;.&quot;, all in a fixed box of four lines. &quot;Zel Mayan Animal Sign&quot; is the program&apos;s name.</extracomment>
-        <translation>Zel Mayan Animal Sign averigua tu signo animal maya a partir de tu fecha de nacimiento. A cada animal del zodiaco maya se le atribuyen rasgos propios que se reflejan en tu personalidad.</translation>
-    </message>
-    <message>
-        <source>Programs by Velmora Softwares can only be created and maintained with your support. Your best support is to visit our discussion board at %1 regularly and to join in its discussions and other activities.</source>
-        <extracomment>%1 is the site&apos;s address. A fixed box of four lines.</extracomment>
-        <translation>Los programas de Velmora Softwares solo pueden crearse y mantenerse con tu apoyo. La mejor forma de apoyarnos es visitar a menudo nuestro foro en %1 y participar en sus debates y actividades.</translation>
-    </message>
-    <message>
-        <source>Please visit %1 regularly and take part in the discussions and activities there. Without regular visits from loyal users like you, we simply cannot support and maintain our free programs.</source>
-        <extracomment>%1 is the site&apos;s address. A fixed box of four lines.</extracomment>
-        <translation>Visita %1 con regularidad y participa en sus debates y actividades. Sin las visitas de usuarios fieles como tú, no podemos mantener nuestros programas gratuitos.</translation>
-    </message>
-    <message>
-        <source>%1 is a free online discussion forum on all esoteric subjects. To help us develop and maintain this software, please visit it regularly.</source>
-        <extracomment>%1 is the site&apos;s address. A fixed box of four lines.</extracomment>
-        <translation>%1 es un foro gratuito en línea sobre todos los temas esotéricos. Para ayudarnos a desarrollar y mantener este programa, visítalo con regularidad.</translation>
-    </message>
-    <message>
-        <source>%1 needs your help! Visit it regularly and take part in its discussions and activities to help us maintain this program and develop many more programs by Velmora Softwares.</source>
-        <extracomment>%1 is the site&apos;s address. A fixed box of four lines.</extracomment>
-        <translation>¡%1 necesita tu ayuda! Visítalo a menudo y participa en sus debates y actividades para ayudarnos a mantener este programa y crear muchos más de Velmora Softwares.</translation>
-    </message>
-    <message>
-        <source>If you enjoyed Zel Mayan Animal Sign, why not try our other programs? Velmora Softwares makes a whole range of software in astrology, psychic readings, tarot, numerology and the occult. Each one is simple to use, informative and fun, and a good companion for anyone curious about the hidden side of life. Have a look and find your next favourite.</source>
-        <extracomment>Beside the maker&apos;s catalogue, in a fixed box 233 by 257 pixels.</extracomment>
-        <translation>Si te ha gustado Zel Mayan Animal Sign, ¿por qué no pruebas nuestros otros programas? Velmora Softwares ofrece toda una gama de programas de astrología, lecturas psíquicas, tarot, numerología y ocultismo. Todos son fáciles de usar, informativos y divertidos: un buen compañero para quien sienta curiosidad por el lado oculto de la vida. Échales un vistazo y encuentra tu próximo favorito.</translation>
-    </message>
-</context>
-<context>
-    <name>SavedReadingFile</name>
-    <message>
-        <source>The name is too long to be saved.</source>
-        <translation>El nombre es demasiado largo para guardarlo.</translation>
-    </message>
-    <message>
-        <source>%1 is not a regular file.</source>
-        <translation>%1 no es un archivo normal.</translation>
-    </message>
-</context>
-<context>
-    <name>Startup</name>
-    <message>
-        <source>Application is already running</source>
-        <extracomment>Shown when the program is started while another copy of it runs.</extracomment>
-        <translation>El programa ya se está ejecutando.</translation>
-    </message>
-</context>
-<context>
-    <name>UpdateReminder</name>
-    <message>
-        <source>There maybe an update to this software available</source>
-        <extracomment>First line of the question at start-up; the English &quot;maybe&quot; is meant as &quot;may be&quot;.</extracomment>
-        <translation>Puede que haya una actualización disponible para este programa.</translation>
-    </message>
-    <message>
-        <source>Do you want to check for an update?</source>
-        <extracomment>Second line of the question, answered Yes or No.</extracomment>
-        <translation>¿Quieres buscar una actualización?</translation>
-    </message>
-</context>
-<context>
-    <name>frmAbout</name>
+    <name>AboutWindow</name>
     <message>
         <source>Zel Mayan Animal Sign icon</source>
         <extracomment>Screen readers only: the program&apos;s icon. &quot;Zel Mayan Animal Sign&quot; is the program&apos;s name.</extracomment>
@@ -125,7 +29,90 @@
     </message>
 </context>
 <context>
-    <name>frmMain</name>
+    <name>CommandLine</name>
+    <message>
+        <source>Tells your Mayan animal sign from your name and birth date.</source>
+        <translation>Te dice tu signo animal maya a partir de tu nombre y tu fecha de nacimiento.</translation>
+    </message>
+    <message>
+        <source>Displays this help.</source>
+        <translation>Muestra esta ayuda.</translation>
+    </message>
+    <message>
+        <source>Displays the version.</source>
+        <translation>Muestra la versión.</translation>
+    </message>
+    <message>
+        <source>A saved reading (.zod) to open.</source>
+        <translation>Lectura guardada (.zod) que se abrirá.</translation>
+    </message>
+    <message>
+        <source>Only one saved reading can be opened at a time.</source>
+        <translation>Solo se puede abrir una lectura guardada a la vez.</translation>
+    </message>
+</context>
+<context>
+    <name>ExitAppealWindow</name>
+    <message>
+        <source>Zel Mayan Animal Sign icon</source>
+        <extracomment>Screen readers only: the program&apos;s icon. &quot;Zel Mayan Animal Sign&quot; is the program&apos;s name.</extracomment>
+        <translation>Icono de Zel Mayan Animal Sign</translation>
+    </message>
+    <message>
+        <source>Download Velmora Softwares</source>
+        <extracomment>&quot;Velmora Softwares&quot; is the maker&apos;s name.</extracomment>
+        <translation>Descargas de Velmora Softwares</translation>
+    </message>
+    <message>
+        <source>Click Here To Visit Velmora Softwares</source>
+        <extracomment>One line, 239 pixels wide. &quot;Velmora Softwares&quot; is the maker&apos;s name.</extracomment>
+        <translation>Haz clic y visita Velmora Softwares</translation>
+    </message>
+    <message>
+        <source>Refer A Friend</source>
+        <translation>Recomiéndanos a un amigo</translation>
+    </message>
+    <message>
+        <source>Your Message</source>
+        <translation>Tu mensaje</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s Name</source>
+        <translation>Nombre de tu amigo</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s Email Address</source>
+        <translation>Correo electrónico de tu amigo</translation>
+    </message>
+    <message>
+        <source>Your Email Address</source>
+        <translation>Tu correo electrónico</translation>
+    </message>
+    <message>
+        <source>Refer A Friend &amp;Now</source>
+        <translation>&amp;Recomendar a un amigo</translation>
+    </message>
+    <message>
+        <source>Your Name</source>
+        <translation>Tu nombre</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>Click Here To Visit %1 Now</source>
+        <extracomment>A check box that works as a link; %1 is the site&apos;s address.</extracomment>
+        <translation>Haz clic aquí y visita %1 ahora</translation>
+    </message>
+    <message>
+        <source>Email Address Cannot Contain Space</source>
+        <extracomment>Shown when a space is typed into an address box.</extracomment>
+        <translation>La dirección de correo no puede contener espacios.</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
     <message>
         <source>Know your Mayan Animal Sign Personality now.  Zel Mayan Animal Sign gives you the result based on your date if birth. Get started now!</source>
         <extracomment>Two centred lines in a fixed box; two spaces after the first sentence. &quot;Zel Mayan Animal Sign&quot; is the program&apos;s name.</extracomment>
@@ -243,149 +230,100 @@
     </message>
 </context>
 <context>
-    <name>frmMayanAnimalMoonSignResult</name>
+    <name>PageLinks</name>
     <message>
-        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <extracomment>A banner of three lines in a fixed box. The two spaces after the first sentence and the four before the last are the original spacing. The &amp; is a literal ampersand, not an access key; &quot;Help&quot; is the Help menu.</extracomment>
-        <translation>Personaliza este programa con la marca de tu web.  Gana visitas y fidelidad: pon aquí el nombre y el enlace de tu web. Consulta la «Ayuda».    Haz clic aquí para saber más sobre el co-branding.</translation>
-    </message>
-    <message>
-        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <extracomment>A banner of three lines in a fixed box; the whole banner is the link.</extracomment>
-        <translation>Negocio desde casa: crea tu propio negocio en Internet y gana dinero en línea. Ofrece este programa con la marca de tu web. Haz clic aquí para saber más.</translation>
-    </message>
-    <message>
-        <source>Zel Mayan Animal Sign Result</source>
-        <extracomment>&quot;Zel Mayan Animal Sign&quot; is the program&apos;s name.</extracomment>
-        <translation>Resultado de Zel Mayan Animal Sign</translation>
-    </message>
-    <message>
-        <source>Interpretation</source>
-        <translation>Interpretación</translation>
-    </message>
-    <message>
-        <source>Crystal</source>
-        <extracomment>Caption of the sign&apos;s crystal (gemstone).</extracomment>
-        <translation>Cristal</translation>
-    </message>
-    <message>
-        <source>English Name</source>
-        <extracomment>Caption of the animal&apos;s name in the reader&apos;s own language, as opposed to its Mayan name.</extracomment>
-        <translation>Nombre en español</translation>
-    </message>
-    <message>
-        <source>Mayan Animal Moon Sign</source>
-        <extracomment>Caption of the sign&apos;s Mayan name.</extracomment>
-        <translation>Signo animal lunar maya</translation>
-    </message>
-    <message>
-        <source>&amp;Print</source>
-        <extracomment>A button, and in the result window a File menu entry too: its access key must not be the File menu&apos;s own.</extracomment>
-        <translation>&amp;Imprimir</translation>
-    </message>
-    <message>
-        <source>E&amp;xit</source>
-        <translation>&amp;Salir</translation>
-    </message>
-    <message>
-        <source>&amp;Back</source>
-        <translation>&amp;Volver</translation>
-    </message>
-    <message>
-        <source>&amp;File</source>
-        <translation>&amp;Archivo</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>Ay&amp;uda</translation>
-    </message>
-    <message>
-        <source>&amp;Online Help</source>
-        <translation>Ayuda en &amp;línea</translation>
-    </message>
-    <message>
-        <source>&amp;Visit Us Online</source>
-        <translation>&amp;Visítanos en Internet</translation>
-    </message>
-    <message>
-        <source>Check for Software &amp;Update</source>
-        <translation>Buscar &amp;actualizaciones</translation>
-    </message>
-    <message>
-        <source>&amp;About Software</source>
-        <translation>Acerca &amp;de este programa</translation>
-    </message>
-    <message>
-        <source>&amp;Donate</source>
-        <translation>&amp;Donar</translation>
-    </message>
-    <message>
-        <source>Make Money &amp;Online</source>
-        <translation>Ganar dinero en &amp;línea</translation>
+        <source>The most popular occult discussion board online. Your best astrology resource! Visit %1 Now</source>
+        <extracomment>The link at the top of the main, result and report windows, in a fixed box of two lines; %1 is the site&apos;s address.</extracomment>
+        <translation>El foro de ocultismo más popular de Internet. ¡Tu mejor fuente de astrología! Visita %1 ahora</translation>
     </message>
 </context>
 <context>
-    <name>frmNagScreen2</name>
+    <name>ProgramTexts</name>
     <message>
-        <source>Zel Mayan Animal Sign icon</source>
-        <extracomment>Screen readers only: the program&apos;s icon. &quot;Zel Mayan Animal Sign&quot; is the program&apos;s name.</extracomment>
-        <translation>Icono de Zel Mayan Animal Sign</translation>
+        <source>Zel Mayan Animal Sign finds your Mayan animal sign from your date of birth. Each animal of the Mayan zodiac is attributed with different characteristics which are reflected in your personality.</source>
+        <extracomment>Followed by the rights notice &quot; © Velmora Softwares, &lt;site address&gt;.&quot;, all in a fixed box of four lines. &quot;Zel Mayan Animal Sign&quot; is the program&apos;s name.</extracomment>
+        <translation>Zel Mayan Animal Sign averigua tu signo animal maya a partir de tu fecha de nacimiento. A cada animal del zodiaco maya se le atribuyen rasgos propios que se reflejan en tu personalidad.</translation>
     </message>
     <message>
-        <source>Download Velmora Softwares</source>
-        <extracomment>&quot;Velmora Softwares&quot; is the maker&apos;s name.</extracomment>
-        <translation>Descargas de Velmora Softwares</translation>
+        <source>Programs by Velmora Softwares can only be created and maintained with your support. Your best support is to visit our discussion board at %1 regularly and to join in its discussions and other activities.</source>
+        <extracomment>%1 is the site&apos;s address. A fixed box of four lines.</extracomment>
+        <translation>Los programas de Velmora Softwares solo pueden crearse y mantenerse con tu apoyo. La mejor forma de apoyarnos es visitar a menudo nuestro foro en %1 y participar en sus debates y actividades.</translation>
     </message>
     <message>
-        <source>Click Here To Visit Velmora Softwares</source>
-        <extracomment>One line, 239 pixels wide. &quot;Velmora Softwares&quot; is the maker&apos;s name.</extracomment>
-        <translation>Haz clic y visita Velmora Softwares</translation>
+        <source>Please visit %1 regularly and take part in the discussions and activities there. Without regular visits from loyal users like you, we simply cannot support and maintain our free programs.</source>
+        <extracomment>%1 is the site&apos;s address. A fixed box of four lines.</extracomment>
+        <translation>Visita %1 con regularidad y participa en sus debates y actividades. Sin las visitas de usuarios fieles como tú, no podemos mantener nuestros programas gratuitos.</translation>
     </message>
     <message>
-        <source>Refer A Friend</source>
-        <translation>Recomiéndanos a un amigo</translation>
+        <source>%1 is a free online discussion forum on all esoteric subjects. To help us develop and maintain this software, please visit it regularly.</source>
+        <extracomment>%1 is the site&apos;s address. A fixed box of four lines.</extracomment>
+        <translation>%1 es un foro gratuito en línea sobre todos los temas esotéricos. Para ayudarnos a desarrollar y mantener este programa, visítalo con regularidad.</translation>
     </message>
     <message>
-        <source>Your Message</source>
-        <translation>Tu mensaje</translation>
+        <source>%1 needs your help! Visit it regularly and take part in its discussions and activities to help us maintain this program and develop many more programs by Velmora Softwares.</source>
+        <extracomment>%1 is the site&apos;s address. A fixed box of four lines.</extracomment>
+        <translation>¡%1 necesita tu ayuda! Visítalo a menudo y participa en sus debates y actividades para ayudarnos a mantener este programa y crear muchos más de Velmora Softwares.</translation>
     </message>
     <message>
-        <source>Friend&apos;s Name</source>
-        <translation>Nombre de tu amigo</translation>
+        <source>If you enjoyed Zel Mayan Animal Sign, why not try our other programs? Velmora Softwares makes a whole range of software in astrology, psychic readings, tarot, numerology and the occult. Each one is simple to use, informative and fun, and a good companion for anyone curious about the hidden side of life. Have a look and find your next favourite.</source>
+        <extracomment>Beside the maker&apos;s catalogue, in a fixed box 233 by 257 pixels.</extracomment>
+        <translation>Si te ha gustado Zel Mayan Animal Sign, ¿por qué no pruebas nuestros otros programas? Velmora Softwares ofrece toda una gama de programas de astrología, lecturas psíquicas, tarot, numerología y ocultismo. Todos son fáciles de usar, informativos y divertidos: un buen compañero para quien sienta curiosidad por el lado oculto de la vida. Échales un vistazo y encuentra tu próximo favorito.</translation>
+    </message>
+</context>
+<context>
+    <name>Referral</name>
+    <message>
+        <source>Please Enter Distinct Email Addresses</source>
+        <extracomment>The person&apos;s address and the friend&apos;s are the same.</extracomment>
+        <translation>Escribe dos direcciones de correo distintas, por favor.</translation>
     </message>
     <message>
-        <source>Friend&apos;s Email Address</source>
-        <translation>Correo electrónico de tu amigo</translation>
-    </message>
-    <message>
-        <source>Your Email Address</source>
-        <translation>Tu correo electrónico</translation>
-    </message>
-    <message>
-        <source>Refer A Friend &amp;Now</source>
-        <translation>&amp;Recomendar a un amigo</translation>
+        <source>Please Enter Proper Email Address</source>
+        <translation>Escribe una dirección de correo válida, por favor.</translation>
     </message>
     <message>
         <source>Your Name</source>
         <translation>Tu nombre</translation>
     </message>
     <message>
-        <source>E&amp;xit</source>
-        <translation>&amp;Salir</translation>
+        <source>Please Enter Your Name</source>
+        <translation>Escribe tu nombre, por favor.</translation>
     </message>
     <message>
-        <source>Click Here To Visit %1 Now</source>
-        <extracomment>A check box that works as a link; %1 is the site&apos;s address.</extracomment>
-        <translation>Haz clic aquí y visita %1 ahora</translation>
+        <source>Your Email Address</source>
+        <translation>Tu correo electrónico</translation>
     </message>
     <message>
-        <source>Email Address Cannot Contain Space</source>
-        <extracomment>Shown when a space is typed into an address box.</extracomment>
-        <translation>La dirección de correo no puede contener espacios.</translation>
+        <source>Please Enter Your Email</source>
+        <translation>Escribe tu correo electrónico, por favor.</translation>
+    </message>
+    <message>
+        <source>Your Message</source>
+        <translation>Tu mensaje</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Message</source>
+        <translation>Escribe tu mensaje, por favor.</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s Name</source>
+        <translation>Nombre de tu amigo</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend&apos;s Name</source>
+        <translation>Escribe el nombre de tu amigo, por favor.</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s Email Address</source>
+        <translation>Correo electrónico de tu amigo</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend&apos;s Email</source>
+        <translation>Escribe el correo electrónico de tu amigo, por favor.</translation>
     </message>
 </context>
 <context>
-    <name>frmSave</name>
+    <name>ReportWindow</name>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
         <extracomment>A banner of three lines in a fixed box; the whole banner is the link.</extracomment>
@@ -480,7 +418,100 @@
     </message>
 </context>
 <context>
-    <name>modMayanAnimalMoonSign</name>
+    <name>ResultWindow</name>
+    <message>
+        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
+        <extracomment>A banner of three lines in a fixed box. The two spaces after the first sentence and the four before the last are the original spacing. The &amp; is a literal ampersand, not an access key; &quot;Help&quot; is the Help menu.</extracomment>
+        <translation>Personaliza este programa con la marca de tu web.  Gana visitas y fidelidad: pon aquí el nombre y el enlace de tu web. Consulta la «Ayuda».    Haz clic aquí para saber más sobre el co-branding.</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
+        <extracomment>A banner of three lines in a fixed box; the whole banner is the link.</extracomment>
+        <translation>Negocio desde casa: crea tu propio negocio en Internet y gana dinero en línea. Ofrece este programa con la marca de tu web. Haz clic aquí para saber más.</translation>
+    </message>
+    <message>
+        <source>Zel Mayan Animal Sign Result</source>
+        <extracomment>&quot;Zel Mayan Animal Sign&quot; is the program&apos;s name.</extracomment>
+        <translation>Resultado de Zel Mayan Animal Sign</translation>
+    </message>
+    <message>
+        <source>Interpretation</source>
+        <translation>Interpretación</translation>
+    </message>
+    <message>
+        <source>Crystal</source>
+        <extracomment>Caption of the sign&apos;s crystal (gemstone).</extracomment>
+        <translation>Cristal</translation>
+    </message>
+    <message>
+        <source>English Name</source>
+        <extracomment>Caption of the animal&apos;s name in the reader&apos;s own language, as opposed to its Mayan name.</extracomment>
+        <translation>Nombre en español</translation>
+    </message>
+    <message>
+        <source>Mayan Animal Moon Sign</source>
+        <extracomment>Caption of the sign&apos;s Mayan name.</extracomment>
+        <translation>Signo animal lunar maya</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <extracomment>A button, and in the result window a File menu entry too: its access key must not be the File menu&apos;s own.</extracomment>
+        <translation>&amp;Imprimir</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Volver</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ay&amp;uda</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>Ayuda en &amp;línea</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>&amp;Visítanos en Internet</translation>
+    </message>
+    <message>
+        <source>Check for Software &amp;Update</source>
+        <translation>Buscar &amp;actualizaciones</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>Acerca &amp;de este programa</translation>
+    </message>
+    <message>
+        <source>&amp;Donate</source>
+        <translation>&amp;Donar</translation>
+    </message>
+    <message>
+        <source>Make Money &amp;Online</source>
+        <translation>Ganar dinero en &amp;línea</translation>
+    </message>
+</context>
+<context>
+    <name>SavedReadingFile</name>
+    <message>
+        <source>The name is too long to be saved.</source>
+        <translation>El nombre es demasiado largo para guardarlo.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 no es un archivo normal.</translation>
+    </message>
+</context>
+<context>
+    <name>SignTable</name>
     <message>
         <source>The bat is the first moon sign of the Mayan calendar, and those who carry it share the bat&apos;s gift for finding their way where others see only darkness. You sense what is going on around you before anyone says a word, and you trust that inner radar more than any map. To the Maya the bat was a messenger between the visible world and the hidden one, so no wonder you are drawn to questions most people never ask. You are sociable in small circles, loyal to the few you let come close, and happiest when you keep your own hours. Your weakness is a tendency to hide when you feel misunderstood. Step into the light now and then: the world needs your insight, and your friends miss you more than you know.</source>
         <extracomment>Tzootz, the bat. At most nine lines in the result window.</extracomment>
@@ -702,55 +733,24 @@
     </message>
 </context>
 <context>
-    <name>modTellAFriend</name>
+    <name>Startup</name>
     <message>
-        <source>Please Enter Distinct Email Addresses</source>
-        <extracomment>The person&apos;s address and the friend&apos;s are the same.</extracomment>
-        <translation>Escribe dos direcciones de correo distintas, por favor.</translation>
+        <source>Application is already running</source>
+        <extracomment>Shown when the program is started while another copy of it runs.</extracomment>
+        <translation>El programa ya se está ejecutando.</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateReminder</name>
+    <message>
+        <source>There maybe an update to this software available</source>
+        <extracomment>First line of the question at start-up; the English &quot;maybe&quot; is meant as &quot;may be&quot;.</extracomment>
+        <translation>Puede que haya una actualización disponible para este programa.</translation>
     </message>
     <message>
-        <source>Please Enter Proper Email Address</source>
-        <translation>Escribe una dirección de correo válida, por favor.</translation>
-    </message>
-    <message>
-        <source>Your Name</source>
-        <translation>Tu nombre</translation>
-    </message>
-    <message>
-        <source>Please Enter Your Name</source>
-        <translation>Escribe tu nombre, por favor.</translation>
-    </message>
-    <message>
-        <source>Your Email Address</source>
-        <translation>Tu correo electrónico</translation>
-    </message>
-    <message>
-        <source>Please Enter Your Email</source>
-        <translation>Escribe tu correo electrónico, por favor.</translation>
-    </message>
-    <message>
-        <source>Your Message</source>
-        <translation>Tu mensaje</translation>
-    </message>
-    <message>
-        <source>Please Enter Your Message</source>
-        <translation>Escribe tu mensaje, por favor.</translation>
-    </message>
-    <message>
-        <source>Friend&apos;s Name</source>
-        <translation>Nombre de tu amigo</translation>
-    </message>
-    <message>
-        <source>Please Enter Your Friend&apos;s Name</source>
-        <translation>Escribe el nombre de tu amigo, por favor.</translation>
-    </message>
-    <message>
-        <source>Friend&apos;s Email Address</source>
-        <translation>Correo electrónico de tu amigo</translation>
-    </message>
-    <message>
-        <source>Please Enter Your Friend&apos;s Email</source>
-        <translation>Escribe el correo electrónico de tu amigo, por favor.</translation>
+        <source>Do you want to check for an update?</source>
+        <extracomment>Second line of the question, answered Yes or No.</extracomment>
+        <translation>¿Quieres buscar una actualización?</translation>
     </message>
 </context>
 </TS>

@@ -1,17 +1,16 @@
 #include "ui/ExitPath.h"
 
-#include "base/UnloadAllForms.h"
-#include "ui/frmNagScreen2.h"
+#include "ui/ExitAppealWindow.h"
 
 namespace ExitPath {
 
 void userClosedWorkingWindow()
 {
     // Windows closed while the program ends are not the user's exit.
-    if (isUnloadingAllForms())
+    if (ExitAppealWindow::isEnding())
         return;
     // The appeal window has the last word: closing it is what ends the program.
-    frmNagScreen2::showLoaded();
+    ExitAppealWindow::showFresh();
 }
 
 } // namespace ExitPath

@@ -1,6 +1,6 @@
 #include "ui/ProgramTexts.h"
 
-#include "web/modHelpPages.h"
+#include "web/SitePages.h"
 
 #include <QCoreApplication>
 
@@ -18,7 +18,7 @@ QString aboutDescription()
             "animal of the Mayan zodiac is attributed with different characteristics which are "
             "reflected in your personality.");
     // A name and an address: the notice reads the same in every language.
-    return description + QStringLiteral(" © Velmora Softwares, %1.").arg(modHelp::siteAddress());
+    return description + QStringLiteral(" © Velmora Softwares, %1.").arg(SitePages::siteAddress());
 }
 
 QString supportText(int n)
@@ -47,7 +47,7 @@ QString supportText(int n)
                               "develop many more programs by Velmora Softwares."),
     };
     Q_ASSERT(n >= 0 && n < int(std::size(appeals)));
-    return QCoreApplication::translate("ProgramTexts", appeals[n]).arg(modHelp::siteAddress());
+    return QCoreApplication::translate("ProgramTexts", appeals[n]).arg(SitePages::siteAddress());
 }
 
 QString catalogueText()

@@ -2,8 +2,8 @@
 
 #include "base/AppInfo.h"
 #include "base/Desktop.h"
-#include "base/modHelp.h"
-#include "web/modHelpPages.h"
+#include "base/SettingsStore.h"
+#include "web/SitePages.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -18,11 +18,11 @@ constexpr qint64 quietDays = 14;
 // A stored date must read the same whatever the locale is later, so it is always ISO 8601.
 void storeReminderDate(const QDate &date)
 {
-    modHelp::writeSetting(durationKey, date.toString(QStringLiteral("yyyy-MM-dd")));
+    SettingsStore::write(durationKey, date.toString(QStringLiteral("yyyy-MM-dd")));
 }
 
-// Older builds stored the date in the locale's short form; a two-digit year there would land in
-// the wrong century, so only a four-digit year is accepted.
+// A date in the locale's short form is read as well, but only with a four-digit year: a two-digit
+// one would land in the wrong century.
 QString localeFormatWithFullYear()
 {
     QString format = QLocale().dateFormat(QLocale::ShortFormat);
@@ -54,10 +54,12 @@ bool userWantsToCheck()
 
 } // namespace
 
-void CheckForUpdate()
+namespace UpdateReminder {
+
+void check()
 {
     const QDate today = desktop().today();
-    const QString stored = modHelp::readSetting(durationKey);
+    const QString stored = SettingsStore::read(durationKey);
     if (stored.isEmpty()) {
         // A first start is no occasion to talk about updates.
         storeReminderDate(today);
@@ -74,5 +76,7 @@ void CheckForUpdate()
     // Stored before the browser opens, so a crash there cannot bring the question back at once.
     storeReminderDate(today);
     if (check)
-        modHelp::OpenDownloadPage();
+        SitePages::open(SitePages::Page::Download);
 }
+
+} // namespace UpdateReminder

@@ -121,11 +121,6 @@ LinkDetector::~LinkDetector()
     }
 }
 
-QTextEdit *LinkDetector::box() const
-{
-    return watchedBox ? textBox : nullptr;
-}
-
 QColor LinkDetector::linkColour()
 {
     return QColor(0, 0, 255);

@@ -38,8 +38,6 @@ public:
     explicit LinkDetector(QTextEdit *box);
     ~LinkDetector() override;
 
-    QTextEdit *box() const;
-
     // The colour of a detected link, as a rich edit control draws it.
     static QColor linkColour();
 

@@ -1,6 +1,6 @@
 #include "widgets/PageLinks.h"
 
-#include "web/modHelpPages.h"
+#include "web/SitePages.h"
 #include "widgets/LinkLabel.h"
 #include "widgets/WindowLook.h"
 
@@ -9,15 +9,17 @@
 
 namespace PageLinks {
 
+using SitePages::Page;
+
 void connectMenu(QAction *mnuOnline, QAction *mnuVisit, QAction *mnuUpdate, QAction *mnuDonate,
                  QAction *mnuMakeMoney)
 {
-    QObject::connect(mnuOnline, &QAction::triggered, &modHelp::OpenOnlineHelp);
-    QObject::connect(mnuVisit, &QAction::triggered, &modHelp::OpenHomePage);
+    connectPage(mnuOnline, &QAction::triggered, Page::OnlineHelp);
+    connectPage(mnuVisit, &QAction::triggered, Page::Home);
     // Checking for an update is the download page; the reminder's stored date stays as it is.
-    QObject::connect(mnuUpdate, &QAction::triggered, &modHelp::OpenDownloadPage);
-    QObject::connect(mnuDonate, &QAction::triggered, &modHelp::OpenDonatePage);
-    QObject::connect(mnuMakeMoney, &QAction::triggered, &modHelp::OpenFullyBrandedPage);
+    connectPage(mnuUpdate, &QAction::triggered, Page::Download);
+    connectPage(mnuDonate, &QAction::triggered, Page::Donate);
+    connectPage(mnuMakeMoney, &QAction::triggered, Page::FullyBranded);
 }
 
 QString siteSlogan()
@@ -27,15 +29,15 @@ QString siteSlogan()
     return QCoreApplication::translate("PageLinks",
                                        "The most popular occult discussion board online. Your "
                                        "best astrology resource! Visit %1 Now")
-            .arg(modHelp::siteAddress());
+            .arg(SitePages::siteAddress());
 }
 
 void connectPromotions(LinkLabel *label61, LinkLabel *lblCobrand, LinkLabel *lblFullBrand)
 {
-    WindowLook::setCaptionKeepingAddress(label61, siteSlogan(), modHelp::siteAddress());
-    QObject::connect(label61, &LinkLabel::clicked, &modHelp::OpenHomePage);
-    QObject::connect(lblCobrand, &LinkLabel::clicked, &modHelp::OpenCoBrandPage);
-    QObject::connect(lblFullBrand, &LinkLabel::clicked, &modHelp::OpenFullyBrandedPage);
+    WindowLook::setCaptionKeepingAddress(label61, siteSlogan(), SitePages::siteAddress());
+    connectPage(label61, &LinkLabel::clicked, Page::Home);
+    connectPage(lblCobrand, &LinkLabel::clicked, Page::CoBrand);
+    connectPage(lblFullBrand, &LinkLabel::clicked, Page::FullyBranded);
 }
 
 } // namespace PageLinks

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "web/SitePages.h"
+
+#include <QObject>
 #include <QString>
 
 class QAction;
@@ -7,6 +10,13 @@ class LinkLabel;
 
 // The menu items and link labels that every working window carries, wired to their pages.
 namespace PageLinks {
+
+// Opens the page whenever the sender's signal fires.
+template<typename Sender, typename Signal>
+void connectPage(Sender *sender, Signal signal, SitePages::Page page)
+{
+    QObject::connect(sender, signal, sender, [page] { SitePages::open(page); });
+}
 
 // Help > Online Help, Help > Visit Us Online, Help > Check for Software Update, and the Donate
 // and Make Money Online commands of the menu bar.

@@ -1,0 +1,136 @@
+#include "ui/ResultWindow.h"
+#include "ui_ResultWindow.h"
+
+#include "report/ReportWindow.h"
+#include "sign/SignTable.h"
+#include "ui/AboutWindow.h"
+#include "ui/ExitPath.h"
+#include "ui/MainWindow.h"
+#include "web/SitePages.h"
+#include "widgets/ColourTable.h"
+#include "widgets/FontTable.h"
+#include "widgets/PageLinks.h"
+#include "widgets/WindowLook.h"
+
+#include <QCloseEvent>
+#include <QPointer>
+
+namespace {
+
+constexpr QSize clientSize(616, 377);
+// The window shows a sample interpretation until it shows a reading.
+constexpr int sampleInterpretation = 1;
+
+// The one result window, while it is open: the next reading is shown in it.
+QPointer<ResultWindow> openWindow;
+
+void applyFontsAndColours(const Ui::ResultWindow &ui)
+{
+    using FontTable::Text;
+    FontTable::apply(Text::BoldLink, {ui.Label61, ui.lblCobrand, ui.lblFullBrand, ui.Label13});
+    FontTable::apply(Text::Heading, {ui.fraStarUserSignDetails});
+    FontTable::apply(Text::BoldBody, {ui.lblLabel_0, ui.lblLabel_1, ui.lblLabel_2, ui.lblLabel_3});
+    FontTable::apply(Text::SignName, {ui.lblResult_0});
+    FontTable::apply(
+            Text::Body,
+            {ui.lblResult_1, ui.lblResult_2, ui.lblResult_3, ui.cmdPrint, ui.cmdExit, ui.cmdBack});
+    ColourTable::keepSystemColours({ui.cmdPrint, ui.cmdExit, ui.cmdBack});
+    ColourTable::setTextColour(
+            ColourTable::white,
+            {ui.Label61, ui.lblCobrand, ui.lblFullBrand, ui.fraStarUserSignDetails});
+    ColourTable::setBackground(ColourTable::windowGreen, {ui.lblCobrand, ui.lblFullBrand});
+    ColourTable::setTextColour(ColourTable::blue, {ui.Label13});
+    ColourTable::setTextColour(ColourTable::orange,
+                               {ui.lblLabel_0, ui.lblLabel_1, ui.lblLabel_2, ui.lblLabel_3});
+    ColourTable::setTextColour(ColourTable::yellow, {ui.lblResult_0});
+    ColourTable::setTextColour(ColourTable::paleYellow,
+                               {ui.lblResult_1, ui.lblResult_2, ui.lblResult_3});
+}
+
+} // namespace
+
+ResultWindow::ResultWindow(QWidget *parent)
+    : QMainWindow(parent)
+    , ui(std::make_unique<Ui::ResultWindow>())
+{
+    ui->setupUi(this);
+    applyFontsAndColours(*ui);
+    setAttribute(Qt::WA_DeleteOnClose);
+    ui->lblResult_3->setText(
+            SignTable::displayText(SignTable::signs()[sampleInterpretation].interpretation));
+    WindowLook::apply(this, clientSize, WindowLook::Minimise::Yes);
+    PageLinks::connectMenu(ui->mnuOnline, ui->mnuVisit, ui->mnuUpdate, ui->mnuDonate,
+                           ui->mnuMakeMoney);
+    PageLinks::connectPromotions(ui->Label61, ui->lblCobrand, ui->lblFullBrand);
+    PageLinks::connectPage(ui->Label13, &LinkLabel::clicked, SitePages::Page::FullyBranded);
+    connect(ui->cmdBack, &QPushButton::clicked, this, &ResultWindow::back);
+    connect(ui->mnuBack, &QAction::triggered, this, &ResultWindow::back);
+    connect(ui->cmdExit, &QPushButton::clicked, this, &ResultWindow::close);
+    connect(ui->mnuExit, &QAction::triggered, this, &ResultWindow::close);
+    connect(ui->cmdPrint, &QPushButton::clicked, this, &ResultWindow::print);
+    connect(ui->mnuPrint, &QAction::triggered, this, &ResultWindow::print);
+    connect(ui->mnuAbout, &QAction::triggered, this, &ResultWindow::about);
+}
+
+ResultWindow::~ResultWindow() = default;
+
+ResultWindow *ResultWindow::showReading(const Reading &reading)
+{
+    if (!openWindow)
+        openWindow = new ResultWindow;
+    ResultWindow *window = openWindow;
+    window->display(reading);
+    WindowLook::centreOnScreen(window);
+    window->show();
+    window->ui->cmdBack->setFocus();
+    return window;
+}
+
+void ResultWindow::display(const Reading &shown)
+{
+    reading = shown;
+    const Sign &sign = reading.sign;
+    // The Mayan name is the same in every language; the rest is read in the person's.
+    const QString animal = SignTable::displayText(sign.animal);
+    setCaption(ui->lblResult_0, sign.mayanName);
+    setCaption(ui->lblResult_1, animal);
+    setCaption(ui->lblResult_2, SignTable::displayText(sign.crystal));
+    // The interpretation keeps its box; the three values above it grow to fit.
+    ui->lblResult_3->setText(SignTable::displayText(sign.interpretation));
+    ui->imgAnimalPics->setPixmap(QPixmap(sign.picture));
+    ui->imgAnimalPics->setAccessibleName(animal);
+}
+
+void ResultWindow::setCaption(QLabel *label, const QString &caption)
+{
+    label->setText(caption);
+    label->resize(label->sizeHint());
+}
+
+void ResultWindow::back()
+{
+    // Going back to a fresh main window is a hand-over, not an exit.
+    handingOver = true;
+    close();
+    MainWindow::showFresh();
+}
+
+void ResultWindow::print()
+{
+    ReportWindow::showModal(reading);
+}
+
+void ResultWindow::about()
+{
+    AboutWindow::showModal(this);
+}
+
+void ResultWindow::closeEvent(QCloseEvent *event)
+{
+    QMainWindow::closeEvent(event);
+    // The closed window is gone: the next reading opens a fresh one.
+    if (openWindow == this)
+        openWindow = nullptr;
+    if (!handingOver)
+        ExitPath::userClosedWorkingWindow();
+}
