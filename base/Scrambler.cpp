@@ -10,9 +10,8 @@ namespace {
 
 bool carried(const QByteArray &utf8)
 {
-    return std::all_of(utf8.begin(), utf8.end(), [](char byte) {
-        return static_cast<unsigned char>(byte) + offset <= 255;
-    });
+    return std::all_of(utf8.begin(), utf8.end(),
+                       [](char byte) { return static_cast<unsigned char>(byte) + offset <= 255; });
 }
 
 // The text as UTF-8 without the characters that have a byte the shift would push past 255. Such a

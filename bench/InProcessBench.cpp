@@ -2,11 +2,12 @@
 
 #include "bench/BenchDesktop.h"
 #include "bench/PaintMarker.h"
+#include "report/ReportWindow.h"
 #include "report/SavedReadingFile.h"
-#include "report/frmSave.h"
-#include "sign/modMayanAnimalMoonSign.h"
-#include "ui/frmMain.h"
-#include "ui/frmMayanAnimalMoonSignResult.h"
+#include "sign/Reading.h"
+#include "sign/SignTable.h"
+#include "ui/MainWindow.h"
+#include "ui/ResultWindow.h"
 #include "widgets/WindowLook.h"
 
 #include <QApplication>
@@ -15,8 +16,6 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QTemporaryDir>
-
-using namespace modMayanAnimalMoonSign;
 
 namespace {
 
@@ -51,17 +50,19 @@ void settle()
     }
 }
 
-frmMain *visibleMainWindow()
+// The first visible window of a type, or nullptr.
+template<typename Window>
+Window *visibleWindow()
 {
-    for (QWidget *window : QApplication::topLevelWidgets()) {
-        if (auto *main = qobject_cast<frmMain *>(window); main && main->isVisible())
-            return main;
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (auto *window = qobject_cast<Window *>(widget); window && window->isVisible())
+            return window;
     }
     return nullptr;
 }
 
 // A different month each cycle, so that every sign and picture comes up.
-void fillMainWindow(frmMain *main, int cycle)
+void fillMainWindow(MainWindow *main, int cycle)
 {
     main->findChild<QLineEdit *>(QStringLiteral("txtName"))->setText(QStringLiteral("Ana Lopez"));
     main->findChild<QComboBox *>(QStringLiteral("cboMonth"))->setCurrentIndex(cycle % 12);
@@ -70,21 +71,20 @@ void fillMainWindow(frmMain *main, int cycle)
 
 void runCycle(PaintTimer &timer, InProcessRuns &runs, int cycle)
 {
-    frmMain *main = visibleMainWindow();
+    MainWindow *main = visibleWindow<MainWindow>();
     fillMainWindow(main, cycle);
-    runs.findMs << timer.time<frmMayanAnimalMoonSignResult>([main] { main->cmdProceed_Click(); });
+    runs.findMs << timer.time<ResultWindow>([main] { main->find(); });
     settle();
-    QPointer<frmSave> report;
-    runs.reportMs << timer.time<frmSave>([&report] {
-        report = new frmSave(BirthInput, frmMayanAnimalMoonSignResult::loaded()->resultCaptions());
+    QPointer<ReportWindow> report;
+    runs.reportMs << timer.time<ReportWindow>([&report] {
+        report = new ReportWindow(visibleWindow<ResultWindow>()->shownReading());
         WindowLook::centreOnScreen(report);
         report->show();
     });
     settle();
     report->close();
     settle();
-    runs.backMs << timer.time<frmMain>(
-            [] { frmMayanAnimalMoonSignResult::loaded()->cmdBack_Click(); });
+    runs.backMs << timer.time<MainWindow>([] { visibleWindow<ResultWindow>()->back(); });
     settle();
 }
 
@@ -92,12 +92,13 @@ void runFileCycles(InProcessRuns &runs, int fileRuns)
 {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("reading.zod"));
-    const BirthInputType input {QStringLiteral("Ana Lopez"), 15, QStringLiteral("March"), 1984};
+    const Reading reading
+            = *Reading::of(QStringLiteral("Ana Lopez"), QStringLiteral("March"), 15, 1984);
     QElapsedTimer timer;
     for (int i = 0; i < fileRuns; ++i) {
         QString error;
         timer.start();
-        const bool saved = SavedReadingFile::writeReading(path, input, &error);
+        const bool saved = SavedReadingFile::writeReading(path, reading, &error);
         runs.saveMs << (saved ? double(timer.nsecsElapsed()) / 1e6 : -1);
         timer.start();
         const bool opened = SavedReadingFile::readReading(path).has_value();
@@ -112,13 +113,13 @@ InProcessRuns runInProcessBench(int cycles, int fileRuns)
     BenchDesktop quietDesktop;
     InProcessRuns runs;
     PaintTimer timer;
-    runs.firstMainWindowMs = timer.time<frmMain>([] { frmMain::showFresh(); });
+    runs.firstMainWindowMs = timer.time<MainWindow>([] { MainWindow::showFresh(); });
     settle();
     for (int cycle = 0; cycle < cycles; ++cycle)
         runCycle(timer, runs, cycle);
     runFileCycles(runs, fileRuns);
     runs.messages = quietDesktop.messageCount;
-    if (frmMain *main = visibleMainWindow())
+    if (MainWindow *main = visibleWindow<MainWindow>())
         delete main;
     return runs;
 }

@@ -1,11 +1,10 @@
 #include "bench/MicroBench.h"
 
-#include "sign/modMayanAnimalMoonSign.h"
+#include "sign/Reading.h"
+#include "sign/SignTable.h"
 
 #include <QElapsedTimer>
 #include <QStringList>
-
-using namespace modMayanAnimalMoonSign;
 
 namespace {
 
@@ -15,29 +14,27 @@ volatile qsizetype sink = 0;
 struct BirthDay
 {
     QString month;
-    qint16 day;
+    int day;
 };
 
 QList<BirthDay> everyBirthDay()
 {
     QList<BirthDay> days;
-    for (const QString &month : monthNames()) {
-        for (qint16 day = 1; day <= 31; ++day)
+    for (const QString &month : SignTable::monthNames()) {
+        for (int day = 1; day <= 31; ++day)
             days.append({month, day});
     }
     return days;
 }
 
-double timeFindMoonSign(const QList<BirthDay> &days, int calls)
+double timeReading(const QList<BirthDay> &days, int calls)
 {
+    const QString name = QStringLiteral("Ana");
     QElapsedTimer timer;
     timer.start();
     for (int i = 0; i < calls; ++i) {
         const BirthDay &day = days.at(i % days.size());
-        BirthInput.strMonth = day.month;
-        BirthInput.intDate = day.day;
-        FindMoonSign();
-        sink = sink + strMoonSign.size();
+        sink = sink + Reading::of(name, day.month, day.day, 1990)->sign.mayanName.size();
     }
     return double(timer.nsecsElapsed()) / calls;
 }
@@ -47,26 +44,16 @@ double timeLookup(const QStringList &names, int calls)
     QElapsedTimer timer;
     timer.start();
     for (int i = 0; i < calls; ++i)
-        sink = sink + LookupMayanName(names.at(i % names.size())).value_or(-1);
-    return double(timer.nsecsElapsed()) / calls;
-}
-
-double timeFillTables(int calls)
-{
-    QElapsedTimer timer;
-    timer.start();
-    for (int i = 0; i < calls; ++i) {
-        FillSignTables();
-        sink = sink + strCrystals[i % SignCount].size();
-    }
+        sink = sink + SignTable::signNamed(names.at(i % names.size())).has_value();
     return double(timer.nsecsElapsed()) / calls;
 }
 
 QStringList lookedUpNames()
 {
-    FillSignTables();
-    QStringList names(std::begin(strMayanNames), std::begin(strMayanNames) + SignCount);
-    // A name that is none of the thirteen costs a search of every slot.
+    QStringList names;
+    for (const Sign &sign : SignTable::signs())
+        names << sign.mayanName;
+    // A name that is none of the thirteen costs a search of every row.
     names << QStringLiteral("Nobody");
     return names;
 }
@@ -79,9 +66,8 @@ MicroRuns runMicroBench(int callsPerBatch, int batches)
     const QStringList names = lookedUpNames();
     MicroRuns runs;
     for (int batch = 0; batch < batches; ++batch) {
-        runs.findMoonSignNs << timeFindMoonSign(days, callsPerBatch);
+        runs.readingNs << timeReading(days, callsPerBatch);
         runs.lookupNs << timeLookup(names, callsPerBatch);
-        runs.fillTablesNs << timeFillTables(callsPerBatch);
     }
     return runs;
 }

@@ -5,10 +5,9 @@
 // Nanoseconds per call, one sample per batch of calls.
 struct MicroRuns
 {
-    QList<double> findMoonSignNs;
+    // A reading made from a birth date: the rule and the sign's row.
+    QList<double> readingNs;
     QList<double> lookupNs;
-    // The part of the lookup that refills the tables, timed alone to show where the lookup goes.
-    QList<double> fillTablesNs;
 };
 
 MicroRuns runMicroBench(int callsPerBatch, int batches);

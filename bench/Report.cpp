@@ -151,9 +151,8 @@ void printInProcess(const InProcessRuns &runs)
 void printMicro(const MicroRuns &runs)
 {
     std::printf("| **Per call** | | | | | |\n");
-    printCallRow("FindMoonSign", runs.findMoonSignNs, true);
-    printCallRow("LookupMayanName", runs.lookupNs, true);
-    printCallRow("FillSignTables (part of the lookup)", runs.fillTablesNs, false);
+    printCallRow("Reading::of (the rule and the sign's row)", runs.readingNs, true);
+    printCallRow("SignTable::signNamed", runs.lookupNs, true);
 }
 
 void printStartupPhases(const StartupRuns &runs)

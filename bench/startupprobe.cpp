@@ -6,7 +6,8 @@
 #include "base/Display.h"
 #include "bench/ChildReport.h"
 #include "bench/PaintMarker.h"
-#include "ui/frmMain.h"
+#include "ui/MainWindow.h"
+#include "widgets/QtDesktop.h"
 
 #include <QApplication>
 
@@ -15,7 +16,7 @@ namespace {
 void reportPainted()
 {
     for (QWidget *window : QApplication::topLevelWidgets()) {
-        if (qobject_cast<frmMain *>(window) && window->isVisible())
+        if (qobject_cast<MainWindow *>(window) && window->isVisible())
             ChildReport::reportPaintedAndExit(*window);
     }
 }
@@ -30,10 +31,13 @@ int main(int argc, char **argv)
         return 1;
     QApplication app(argc, argv);
     ChildReport::printStamp("application");
+    QtDesktop realDesktop;
+    setDesktop(&realDesktop);
     Startup::prepareApplication();
 
-    PaintMarker marker([](const QWidget *window) { return qobject_cast<const frmMain *>(window); },
-                       reportPainted);
+    PaintMarker marker(
+            [](const QWidget *window) { return qobject_cast<const MainWindow *>(window); },
+            reportPainted);
     Startup startup;
     if (!startup.run())
         return 2;

@@ -120,7 +120,7 @@
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <extracomment>A banner of three lines in a fixed box. The two spaces after the first sentence and the four before the last are the original spacing. The &amp; is a literal ampersand, not an access key; &quot;Help&quot; is the Help menu.</extracomment>
+        <extracomment>A banner of three lines in a fixed box. The two spaces after the first sentence and the four before the last are meant: keep them. The &amp; is a literal ampersand, not an access key; &quot;Help&quot; is the Help menu.</extracomment>
         <translation>Personaliza este programa con la marca de tu web.  Gana visitas y fidelidad: pon aquí el nombre y el enlace de tu web. Consulta la «Ayuda».    Haz clic aquí para saber más sobre el co-branding.</translation>
     </message>
     <message>
@@ -331,7 +331,7 @@
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <extracomment>A banner of three lines in a fixed box. The two spaces after the first sentence and the four before the last are the original spacing. The &amp; is a literal ampersand, not an access key; &quot;Help&quot; is the Help menu.</extracomment>
+        <extracomment>A banner of three lines in a fixed box. The two spaces after the first sentence and the four before the last are meant: keep them. The &amp; is a literal ampersand, not an access key; &quot;Help&quot; is the Help menu.</extracomment>
         <translation>Personaliza este programa con la marca de tu web.  Gana visitas y fidelidad: pon aquí el nombre y el enlace de tu web. Consulta la «Ayuda».    Haz clic aquí para saber más sobre el co-branding.</translation>
     </message>
     <message>
@@ -421,7 +421,7 @@
     <name>ResultWindow</name>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <extracomment>A banner of three lines in a fixed box. The two spaces after the first sentence and the four before the last are the original spacing. The &amp; is a literal ampersand, not an access key; &quot;Help&quot; is the Help menu.</extracomment>
+        <extracomment>A banner of three lines in a fixed box. The two spaces after the first sentence and the four before the last are meant: keep them. The &amp; is a literal ampersand, not an access key; &quot;Help&quot; is the Help menu.</extracomment>
         <translation>Personaliza este programa con la marca de tu web.  Gana visitas y fidelidad: pon aquí el nombre y el enlace de tu web. Consulta la «Ayuda».    Haz clic aquí para saber más sobre el co-branding.</translation>
     </message>
     <message>

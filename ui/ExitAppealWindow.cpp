@@ -92,8 +92,7 @@ ExitAppealWindow::ExitAppealWindow(QWidget *parent)
     connect(ui->cmdSubmit, &QPushButton::clicked, this, &ExitAppealWindow::submit);
     connect(ui->cmdClose, &QPushButton::clicked, this, &ExitAppealWindow::endProgram);
     connect(ui->Check1, &QCheckBox::clicked, this, &ExitAppealWindow::visitSite);
-    PageLinks::connectPage(ui->lblGoToHome, &LinkLabel::clicked,
-                           SitePages::Page::SoftwareCatalog);
+    PageLinks::connectPage(ui->lblGoToHome, &LinkLabel::clicked, SitePages::Page::SoftwareCatalog);
     drawAppeal();
 }
 

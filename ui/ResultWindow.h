@@ -24,6 +24,9 @@ public:
     // without an owner.
     static ResultWindow *showReading(const Reading &reading);
 
+    // The reading the window shows; Print hands it to the report window.
+    const Reading &shownReading() const { return reading; }
+
 public slots:
     // Back to a fresh main window.
     void back();

@@ -1,7 +1,8 @@
 #include "base/AppInfo.h"
+#include "base/Scrambler.h"
+#include "base/SettingsStore.h"
 #include "base/SingleInstance.h"
-#include "base/modHelp.h"
-#include "ui/frmMain.h"
+#include "ui/MainWindow.h"
 #include "widgets/WindowLook.h"
 
 #include <QDir>
@@ -32,7 +33,7 @@ void TestDesktopIdentity::storesKeepTheExecutableName()
     QCOMPARE(QFileInfo(lockBefore).fileName(), QStringLiteral("ZelFreeMayanAnimalSign.lock"));
 #if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
     const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    QVERIFY(modHelp::writeSetting(QStringLiteral("Probe"), QStringLiteral("value")));
+    QVERIFY(SettingsStore::write(QStringLiteral("Probe"), QStringLiteral("value")));
     QVERIFY(QFile::exists(QDir(config).filePath(QStringLiteral("ZelFreeMayanAnimalSign.conf"))));
     // Nothing under the names the desktop sees.
     const QStringList written = QDir(config).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
@@ -52,7 +53,7 @@ void TestDesktopIdentity::windowIconHasEverySize_data()
 void TestDesktopIdentity::windowIconHasEverySize()
 {
     QFETCH(int, size);
-    frmMain window;
+    MainWindow window;
     const QIcon icon = window.windowIcon();
     QVERIFY(icon.availableSizes().contains(QSize(size, size)));
     // Drawn at that size, not scaled from another.

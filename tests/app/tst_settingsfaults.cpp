@@ -1,8 +1,10 @@
 #include "app/Startup.h"
-#include "base/modHelp.h"
+#include "base/Scrambler.h"
+#include "base/SettingsStore.h"
+#include "tests/common/ProgramWindows.h"
 #include "tests/common/ScriptedDesktop.h"
 #include "tests/common/WindowHelpers.h"
-#include "ui/frmMain.h"
+#include "ui/MainWindow.h"
 
 #include <QDir>
 #include <QFile>
@@ -31,14 +33,14 @@ QString settingsFile()
 bool writeStoreFile(const QString &key, const QString &date)
 {
     QByteArray escapedKey;
-    for (const char byte : modHelp::scrambledBytes(modHelp::ScrambleText(key))) {
+    for (const char byte : Scrambler::toBytes(Scrambler::scramble(key))) {
         const auto code = static_cast<unsigned char>(byte);
         const bool plain = (code >= 'A' && code <= 'Z') || (code >= 'a' && code <= 'z');
         escapedKey += plain ? QByteArray(1, byte)
                             : '%' + QByteArray::number(code, 16).toUpper().rightJustified(2, '0');
     }
     // A scrambled date is printable ASCII without quotes or backslashes.
-    const QByteArray value = modHelp::scrambledBytes(modHelp::ScrambleText(date));
+    const QByteArray value = Scrambler::toBytes(Scrambler::scramble(date));
     QFile file(settingsFile());
     return file.open(QIODevice::WriteOnly)
             && file.write("[Settings]\n" + escapedKey + "=\"" + value + "\"\n") > 0 && file.flush()
@@ -70,7 +72,7 @@ private slots:
 
 void TestSettingsFaults::cleanup()
 {
-    closeAllWindows();
+    closeProgramWindows();
     removeSettings();
     // A write the store refused stays pending in QSettings' cache, to be written into whatever
     // file the next row makes: write it out now, and remove it.
@@ -116,13 +118,13 @@ void TestSettingsFaults::startupSurvives()
     } else if (fault == QLatin1String("readable")) {
         QVERIFY(writeStoreFile(QStringLiteral("Duration"), QStringLiteral("2020-01-01")));
     } else {
-        QVERIFY(modHelp::writeSetting(QStringLiteral("Duration"), QStringLiteral("tomorrow")));
+        QVERIFY(SettingsStore::write(QStringLiteral("Duration"), QStringLiteral("tomorrow")));
     }
 
     ScriptedDesktop desktop;
     Startup startup;
     QVERIFY(startup.run());
-    QVERIFY(visibleWindow<frmMain>());
+    QVERIFY(visibleWindow<MainWindow>());
     // Only a readable date more than two weeks away asks.
     QCOMPARE(desktop.messages.size(), questions);
 }

@@ -1,8 +1,9 @@
 #include "app/Startup.h"
 #include "base/SingleInstance.h"
+#include "tests/common/ProgramWindows.h"
 #include "tests/common/ScriptedDesktop.h"
 #include "tests/common/WindowHelpers.h"
-#include "ui/frmMain.h"
+#include "ui/MainWindow.h"
 
 #include <QDir>
 #include <QFile>
@@ -51,7 +52,7 @@ void TestStartup::init()
 
 void TestStartup::cleanup()
 {
-    closeAllWindows();
+    closeProgramWindows();
 }
 
 bool TestStartup::startHolder(QProcess &holder)
@@ -73,7 +74,7 @@ void TestStartup::firstStartShowsMainWindowOnly()
     QVERIFY(QFile::exists(settingsFile()));
     const QList<QWidget *> windows = visibleWindows();
     QCOMPARE(windows.size(), 1);
-    QVERIFY(qobject_cast<frmMain *>(windows.first()));
+    QVERIFY(qobject_cast<MainWindow *>(windows.first()));
 }
 
 void TestStartup::secondInstanceIsRefused()
@@ -114,7 +115,7 @@ void TestStartup::killedHolderDoesNotBlock()
     Startup startup;
     QVERIFY(startup.run());
     QVERIFY(desktop.messages.isEmpty());
-    QVERIFY(visibleWindow<frmMain>());
+    QVERIFY(visibleWindow<MainWindow>());
 }
 
 void TestStartup::lockThatCannotBeMadeSkipsTheCheck_data()
@@ -151,7 +152,7 @@ void TestStartup::lockThatCannotBeMadeSkipsTheCheck()
     Startup startup(lockPath);
     QVERIFY(startup.run());
     QVERIFY(desktop.messages.isEmpty());
-    QVERIFY(visibleWindow<frmMain>());
+    QVERIFY(visibleWindow<MainWindow>());
 }
 
 QTEST_MAIN(TestStartup)

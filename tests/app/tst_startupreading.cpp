@@ -1,18 +1,17 @@
 #include "app/Startup.h"
 #include "report/SavedReadingFile.h"
-#include "sign/modMayanAnimalMoonSign.h"
-#include "tests/common/ReportHelpers.h"
+#include "sign/Reading.h"
+#include "sign/SignTable.h"
+#include "tests/common/ProgramWindows.h"
 #include "tests/common/ScriptedDesktop.h"
 #include "tests/common/WindowHelpers.h"
-#include "ui/frmMain.h"
-#include "ui/frmMayanAnimalMoonSignResult.h"
+#include "ui/MainWindow.h"
+#include "ui/ResultWindow.h"
 
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
-
-using namespace modMayanAnimalMoonSign;
 
 // A saved reading named on the command line opens as the main window's Open opens a chosen one.
 class TestStartupReading : public QObject
@@ -20,7 +19,6 @@ class TestStartupReading : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
     void cleanup();
     void opensAsOpenDoes_data();
     void opensAsOpenDoes();
@@ -30,15 +28,9 @@ private:
     QTemporaryDir folder;
 };
 
-void TestStartupReading::init()
-{
-    BirthInput = BirthInputType();
-    strMoonSign.clear();
-}
-
 void TestStartupReading::cleanup()
 {
-    closeAllWindows();
+    closeProgramWindows();
 }
 
 void TestStartupReading::opensAsOpenDoes_data()
@@ -49,7 +41,7 @@ void TestStartupReading::opensAsOpenDoes_data()
     QTest::addColumn<bool>("opens");
     QTest::addColumn<bool>("complains");
 
-    const QByteArray saved = SavedReadingFile::encodeReading(reading("Ana", "March", 7, 1990));
+    const QByteArray saved = SavedReadingFile::encodeReading(anaWith(signNamed("Jaguar")));
     for (const bool fromCommandLine : {true, false}) {
         const auto row = [fromCommandLine](const char *name) -> QTestData & {
             return QTest::addRow("%s, %s", fromCommandLine ? "command line" : "Open button", name)
@@ -83,24 +75,19 @@ void TestStartupReading::opensAsOpenDoes()
     } else {
         QVERIFY(startup.run());
         desktop.pathAnswer = path;
-        visibleWindow<frmMain>()->cmdOpen_Click();
+        visibleWindow<MainWindow>()->open();
     }
 
     if (opens) {
         // The saved name and date, not the lists' first entries: the sign of March 7.
-        QCOMPARE(BirthInput.strName, QStringLiteral("Ana"));
-        QCOMPARE(BirthInput.strMonth, QStringLiteral("March"));
-        QCOMPARE(BirthInput.intDate, qint16(7));
-        QCOMPARE(BirthInput.intYear, qint16(1990));
-        QCOMPARE(strMoonSign, QStringLiteral("Jaguar"));
         QCOMPARE(visibleWindows().size(), 1);
-        QVERIFY(visibleWindow<frmMayanAnimalMoonSignResult>());
+        QVERIFY(visibleWindow<ResultWindow>());
+        QCOMPARE(visibleWindow<ResultWindow>()->shownReading(), anaWith(signNamed("Jaguar")));
         QVERIFY(desktop.messages.isEmpty());
         return;
     }
     QCOMPARE(visibleWindows().size(), 1);
-    QVERIFY(visibleWindow<frmMain>());
-    QVERIFY(BirthInput.strName.isEmpty());
+    QVERIFY(visibleWindow<MainWindow>());
     QCOMPARE(desktop.messages.size(), complains ? 1 : 0);
     if (complains) {
         const MessageRequest &message = desktop.messages.first();
@@ -113,7 +100,7 @@ void TestStartupReading::opensAsOpenDoes()
 void TestStartupReading::secondStartWithReadingIsRefused()
 {
     const QString path = folder.filePath(QStringLiteral("ana.zod"));
-    QVERIFY(SavedReadingFile::writeReading(path, reading("Ana", "March", 7, 1990)));
+    QVERIFY(SavedReadingFile::writeReading(path, anaWith(signNamed("Jaguar"))));
     QProcess holder;
     // Built beside this program.
     holder.start(QCoreApplication::applicationDirPath() + QStringLiteral("/zel_lockholder"), {});
@@ -128,7 +115,6 @@ void TestStartupReading::secondStartWithReadingIsRefused()
     QCOMPARE(desktop.messages.size(), 1);
     QCOMPARE(desktop.messages.first().text, QStringLiteral("Application is already running"));
     QVERIFY(visibleWindows().isEmpty());
-    QVERIFY(BirthInput.strName.isEmpty());
     holder.kill();
     holder.waitForFinished();
 }

@@ -1,10 +1,8 @@
 #include "tests/common/ScriptedDesktop.h"
 
-#include "report/PrintJob.h"
-
 #include <QGuiApplication>
 #include <QMimeData>
-#include <QPrinter>
+#include <QTest>
 
 namespace {
 
@@ -13,19 +11,29 @@ const QString foreignFormat = QStringLiteral("application/x-zel-test-another-pro
 
 } // namespace
 
-ScriptedDesktop::ScriptedDesktop()
-    : replaced(setDesktop(this))
-    , replacedPrintSystem(setPrintSystem(this))
+ScriptedDesktop::ScriptedDesktop(Unscripted unscripted)
+    : unscripted(unscripted)
+    , replaced(setDesktop(this))
 { }
 
 ScriptedDesktop::~ScriptedDesktop()
 {
     setDesktop(replaced);
-    setPrintSystem(replacedPrintSystem);
+}
+
+bool ScriptedDesktop::refuse(const QString &what) const
+{
+    if (unscripted == Unscripted::Answer)
+        return false;
+    const QByteArray message = "Unscripted " + what.toUtf8() + " (install a ScriptedDesktop)";
+    QTest::qFail(message.constData(), __FILE__, __LINE__);
+    return true;
 }
 
 MessageButton ScriptedDesktop::showMessage(const MessageRequest &request)
 {
+    if (refuse(QStringLiteral("message box: ") + request.text))
+        return MessageButton::None;
     messages.append(request);
     if (onMessage)
         onMessage(request);
@@ -34,18 +42,24 @@ MessageButton ScriptedDesktop::showMessage(const MessageRequest &request)
 
 QString ScriptedDesktop::askOpenPath(QWidget *, const FileRequest &request)
 {
+    if (refuse(QStringLiteral("open dialog: ") + request.title))
+        return {};
     fileRequests.append(request);
     return pathAnswer;
 }
 
 QString ScriptedDesktop::askSavePath(QWidget *, const FileRequest &request)
 {
+    if (refuse(QStringLiteral("save dialog: ") + request.title))
+        return {};
     fileRequests.append(request);
     return pathAnswer;
 }
 
 bool ScriptedDesktop::openUrl(const QUrl &url)
 {
+    if (refuse(QStringLiteral("web page: ") + url.toString()))
+        return false;
     openedUrls.append(url);
     return true;
 }
@@ -79,20 +93,4 @@ bool ScriptedDesktop::ownsClipboard(QClipboard::Mode mode)
     // mark counts as the program's own, as the last copy would on a desktop.
     const QMimeData *data = QGuiApplication::clipboard()->mimeData(mode);
     return !data || !data->hasFormat(foreignFormat);
-}
-
-QString ScriptedDesktop::defaultPrinterName()
-{
-    return printerName;
-}
-
-PrintOutcome ScriptedDesktop::print(const QTextDocument &document, const QString &name,
-                                    const QString &jobName)
-{
-    if (name.isEmpty() || name != printerName)
-        return PrintOutcome::PrinterUnavailable;
-    QPrinter printer;
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(printerOutput);
-    return PrintJob::print(printer, document, jobName);
 }

@@ -1,19 +1,23 @@
 #pragma once
 
 #include "base/Desktop.h"
-#include "report/PrintSystem.h"
 
 #include <QList>
 #include <QUrl>
 
 #include <functional>
 
-// A desktop, print system included, whose answers a test scripts and whose requests it records.
-// Installed for the lifetime of the object; the desktop it replaced comes back when it goes.
-class ScriptedDesktop : public Desktop, public PrintSystem
+// A desktop whose answers a test scripts and whose requests it records, installed for the
+// lifetime of the object; the desktop it replaced comes back when it goes. Every test process
+// starts with a strict one: a message box, a file dialog or a web page that the test did not
+// script fails the running test with what was asked, instead of waiting for a click that never
+// comes or starting a browser.
+class ScriptedDesktop : public Desktop
 {
 public:
-    ScriptedDesktop();
+    enum class Unscripted { Answer, Fail };
+
+    explicit ScriptedDesktop(Unscripted unscripted = Unscripted::Answer);
     ~ScriptedDesktop() override;
 
     MessageButton showMessage(const MessageRequest &request) override;
@@ -24,9 +28,9 @@ public:
     void seedRandomFromClock() override;
     double nextRandom() override;
     bool ownsClipboard(QClipboard::Mode mode) override;
-    QString defaultPrinterName() override;
-    PrintOutcome print(const QTextDocument &document, const QString &printerName,
-                       const QString &jobName) override;
+
+    // Puts text on the clipboard the way another program would: this program does not own it.
+    static void copyAsAnotherProgram(const QString &text);
 
     // Recorded requests.
     QList<MessageRequest> messages;
@@ -36,20 +40,15 @@ public:
     // Called when a message is shown (for instance to look at the focus while it is up).
     std::function<void(const MessageRequest &)> onMessage;
 
-    // Puts text on the clipboard the way another program would: this program does not own it.
-    static void copyAsAnotherProgram(const QString &text);
-
     // Scripted answers.
     MessageButton messageAnswer = MessageButton::Ok;
     QString pathAnswer;
     QDate todayAnswer = QDate(2026, 12, 7);
     QList<double> randomAnswers;
-    // No default printer while empty; otherwise a printer of this name that writes the job as a
-    // PDF file to printerOutput (a path that cannot be written makes a printer that fails).
-    QString printerName;
-    QString printerOutput;
 
 private:
-    Desktop *replaced;
-    PrintSystem *replacedPrintSystem;
+    bool refuse(const QString &what) const;
+
+    const Unscripted unscripted;
+    Desktop *const replaced;
 };

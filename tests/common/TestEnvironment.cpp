@@ -2,8 +2,7 @@
 // main() creates the application, and the application once it exists.
 
 #include "base/Appearance.h"
-#include "base/Desktop.h"
-#include "tests/common/LoudDesktop.h"
+#include "tests/common/ScriptedDesktop.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -39,9 +38,7 @@ void prepareProcess()
 void prepareApplication()
 {
     installFontSubstitutions();
-    static LoudDesktop loudDesktop;
-    setDesktop(&loudDesktop);
-    setPrintSystem(&loudDesktop);
+    static ScriptedDesktop strictDesktop(ScriptedDesktop::Unscripted::Fail);
 }
 
 } // namespace

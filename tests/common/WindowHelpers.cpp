@@ -1,21 +1,12 @@
 #include "tests/common/WindowHelpers.h"
 
-#include "base/UnloadAllForms.h"
-
-#include "report/frmSave.h"
-#include "ui/frmAbout.h"
-#include "ui/frmMain.h"
-#include "ui/frmMayanAnimalMoonSignResult.h"
-#include "ui/frmNagScreen2.h"
-#include "ui/modMayanAnimalMoonSignDisplay.h"
-
 #include <QApplication>
 #include <QPointer>
+#include <QTextCursor>
+#include <QTextEdit>
 
-void closeAllWindows()
+void destroyAllWindows()
 {
-    // Ending the program closes windows without the exit path; deferred deletes then run.
-    UnloadAllForms();
     QList<QPointer<QWidget>> windows;
     for (QWidget *widget : QApplication::topLevelWidgets())
         windows.append(widget);
@@ -36,42 +27,14 @@ QList<QWidget *> visibleWindows()
     return windows;
 }
 
-using namespace modMayanAnimalMoonSign;
-
-SignRecord signNamed(const QString &mayanName)
+QPoint characterCentre(QTextEdit *box, int position)
 {
-    return signRecord(LookupMayanName(mayanName).value()).value();
-}
-
-SignRecord filledSign(int index)
-{
-    return signRecord(index).value();
-}
-
-QStringList captionsOf(const SignRecord &sign)
-{
-    return {sign.mayanName, displayText(sign.animalName), displayText(sign.crystal),
-            displayText(sign.interpretation)};
-}
-
-QWidget *openProgramWindow(const QString &which, int signIndex)
-{
-    if (which == QLatin1String("main"))
-        return frmMain::showFresh();
-    if (which == QLatin1String("result")) {
-        DisplayMoonSign(filledSign(signIndex).mayanName);
-        frmMayanAnimalMoonSignResult::showLoaded();
-        return frmMayanAnimalMoonSignResult::loaded();
-    }
-    QWidget *window = nullptr;
-    if (which == QLatin1String("report")) {
-        const BirthInputType ana {QStringLiteral("Ana"), 7, QStringLiteral("March"), 1990};
-        window = new frmSave(ana, captionsOf(filledSign(signIndex)));
-    } else if (which == QLatin1String("about")) {
-        window = new frmAbout;
-    } else {
-        window = new frmNagScreen2;
-    }
-    window->show();
-    return window;
+    QTextCursor cursor(box->document());
+    cursor.setPosition(position);
+    const QRect before = box->cursorRect(cursor);
+    cursor.setPosition(position + 1);
+    const QRect after = box->cursorRect(cursor);
+    // The last character of a line: its right edge lies on the next line, so take a few pixels.
+    const int right = after.y() == before.y() ? after.x() : before.x() + 4;
+    return QPoint((before.x() + right) / 2, before.center().y());
 }

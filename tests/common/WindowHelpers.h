@@ -1,27 +1,30 @@
 #pragma once
 
-#include "sign/modMayanAnimalMoonSign.h"
-
 #include <QList>
-#include <QStringList>
+#include <QPoint>
+#include <QString>
 #include <QWidget>
 
-// Closes and destroys every window a test left open, without running any exit path.
-void closeAllWindows();
+class QTextEdit;
 
-// The program's visible top-level windows.
+// The child of a window with the given object name, or nullptr.
+template<typename Child = QWidget>
+Child *child(const QWidget *window, const QString &name)
+{
+    return window->findChild<Child *>(name);
+}
+
+template<typename Child = QWidget>
+Child *child(const QWidget *window, const char *name)
+{
+    return child<Child>(window, QString::fromLatin1(name));
+}
+
+// Destroys every top-level window a test left, and whatever they left for deferred deletion.
+void destroyAllWindows();
+
+// The visible top-level windows.
 QList<QWidget *> visibleWindows();
-
-// Opens one of the program's windows the way a test looks at it: "main", "result", "report",
-// "about", or anything else for the exit appeal window. The result and report windows show the
-// sign with the given table index, the report for Ana, born March 7, 1990.
-QWidget *openProgramWindow(const QString &which, int signIndex);
-
-// The sign with the given Mayan name, or with the given table index, from a filled table.
-modMayanAnimalMoonSign::SignRecord signNamed(const QString &mayanName);
-modMayanAnimalMoonSign::SignRecord filledSign(int index);
-// The result window's four captions for a sign, in the language of the translations installed.
-QStringList captionsOf(const modMayanAnimalMoonSign::SignRecord &sign);
 
 // The first visible window of a type, or nullptr.
 template<typename Window>
@@ -33,3 +36,6 @@ Window *visibleWindow()
     }
     return nullptr;
 }
+
+// A point in the middle of the character at position, in the box's viewport coordinates.
+QPoint characterCentre(QTextEdit *box, int position);

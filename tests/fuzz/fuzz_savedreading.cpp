@@ -1,5 +1,6 @@
 #include "report/SavedReadingFile.h"
-#include "sign/modMayanAnimalMoonSign.h"
+#include "sign/Reading.h"
+#include "sign/SignTable.h"
 
 #include <QBuffer>
 #include <QByteArray>
@@ -8,8 +9,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
-
-using modMayanAnimalMoonSign::BirthInputType;
 
 namespace {
 
@@ -47,24 +46,26 @@ qsizetype endOfReadableLines(const QByteArray &bytes)
     return bytes.size();
 }
 
-std::optional<BirthInputType> decode(const QByteArray &bytes)
+std::optional<Reading> decode(const QByteArray &bytes)
 {
     QByteArray data = bytes;
     QBuffer buffer(&data);
     require(buffer.open(QIODevice::ReadOnly));
-    std::optional<BirthInputType> reading = SavedReadingFile::decodeReading(buffer);
+    std::optional<Reading> reading = SavedReadingFile::decodeReading(buffer);
     require(buffer.pos() <= endOfReadableLines(bytes));
     return reading;
 }
 
-void checkFields(const BirthInputType &reading)
+void checkFields(const Reading &reading)
 {
-    const QString &name = reading.strName;
+    const QString &name = reading.name;
     require(!name.isEmpty());
     require(name.front() != u' ' && name.back() != u' ');
-    require(englishMonths().contains(reading.strMonth));
-    require(reading.intDate >= 1 && reading.intDate <= 31);
-    require(reading.intYear >= 1900 && reading.intYear <= 2050);
+    require(englishMonths().contains(reading.month));
+    require(reading.day >= 1 && reading.day <= 31);
+    require(reading.year >= 1900 && reading.year <= 2050);
+    // The sign follows from the date alone.
+    require(SignTable::signOn(reading.month, reading.day) == reading.sign);
 }
 
 // Four lines, each ended by CR LF, and no other CR or LF anywhere.
@@ -81,16 +82,17 @@ void checkLayout(const QByteArray &file)
     }
 }
 
-void checkRoundTrip(const BirthInputType &reading)
+void checkRoundTrip(const Reading &reading)
 {
     const QByteArray file = SavedReadingFile::encodeReading(reading);
     checkLayout(file);
-    const std::optional<BirthInputType> again = decode(file);
+    const std::optional<Reading> again = decode(file);
     require(again.has_value());
-    require(again->strName == reading.strName);
-    require(again->strMonth == reading.strMonth);
-    require(again->intDate == reading.intDate);
-    require(again->intYear == reading.intYear);
+    require(again->name == reading.name);
+    require(again->month == reading.month);
+    require(again->day == reading.day);
+    require(again->year == reading.year);
+    require(again->sign == reading.sign);
 }
 
 } // namespace
@@ -98,7 +100,7 @@ void checkRoundTrip(const BirthInputType &reading)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
-    if (const std::optional<BirthInputType> reading = decode(bytes)) {
+    if (const std::optional<Reading> reading = decode(bytes)) {
         checkFields(*reading);
         checkRoundTrip(*reading);
     }

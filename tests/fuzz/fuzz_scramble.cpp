@@ -1,4 +1,5 @@
-#include "base/modHelp.h"
+#include "base/Scrambler.h"
+#include "base/SettingsStore.h"
 
 #include <QByteArray>
 #include <QString>
@@ -19,7 +20,7 @@ void require(bool condition)
 }
 
 // The largest UTF-8 byte that still fits in a byte once shifted.
-constexpr unsigned char largestKeptByte = 255 - modHelp::ScrambleOffset;
+constexpr unsigned char largestKeptByte = 255 - Scrambler::offset;
 
 bool survivesScrambling(const QByteArray &utf8)
 {
@@ -30,18 +31,18 @@ bool survivesScrambling(const QByteArray &utf8)
 
 void checkScramble(const QString &text)
 {
-    const QString scrambled = modHelp::ScrambleText(text);
-    const QByteArray bytes = modHelp::scrambledBytes(scrambled);
+    const QString scrambled = Scrambler::scramble(text);
+    const QByteArray bytes = Scrambler::toBytes(scrambled);
     // One byte per character: nothing above 255 that the file writer would drop.
     require(bytes.size() == scrambled.size());
-    require(modHelp::scrambledFromBytes(bytes) == scrambled);
+    require(Scrambler::fromBytes(bytes) == scrambled);
     // Saved readings end their lines with CR LF, so a scrambled field must hold neither.
     require(!bytes.contains('\r') && !bytes.contains('\n'));
     const QByteArray utf8 = text.toUtf8();
     require(bytes.size() <= utf8.size());
     if (survivesScrambling(utf8)) {
         require(bytes.size() == utf8.size());
-        require(modHelp::UnscrambleText(scrambled) == text);
+        require(Scrambler::unscramble(scrambled) == text);
     }
 }
 
@@ -49,8 +50,8 @@ void checkScramble(const QString &text)
 // each byte yields at most one UTF-16 unit, as UTF-8 or as the older single-byte text.
 void checkUnscramble(const QString &scrambled)
 {
-    const QString plain = modHelp::UnscrambleText(scrambled);
-    require(plain.size() <= modHelp::scrambledBytes(scrambled).size());
+    const QString plain = Scrambler::unscramble(scrambled);
+    require(plain.size() <= Scrambler::toBytes(scrambled).size());
 }
 
 // Copied rather than cast: the fuzzer's data need not be aligned for char16_t.
@@ -67,7 +68,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
     const QString utf8Text = QString::fromUtf8(bytes);
-    const QString byteText = modHelp::scrambledFromBytes(bytes);
+    const QString byteText = Scrambler::fromBytes(bytes);
     require(byteText.size() == bytes.size());
 
     checkScramble(utf8Text);

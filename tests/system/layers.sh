@@ -35,5 +35,27 @@ for layer in "${!allowed[@]}"; do
         fi
     done < <(grep -Hno '<header>[a-z]*/' "$layer"/*.ui 2>/dev/null || true)
 done
+# The ground layers stay off the widgets: whatever shows or moves a widget lives in widgets/ or
+# higher. A header of Qt's widget module is known by its name in that module's folder.
+widgets_headers=$(find /usr/include -path '*/qt6/QtWidgets/Q*' -printf '%f\n' 2>/dev/null | sort -u)
+if [ -z "$widgets_headers" ]; then
+    echo "FAIL: Qt's widget headers were not found under /usr/include"
+    failures=$((failures + 1))
+fi
+for layer in base sign web; do
+    while IFS=: read -r file line include; do
+        header=${include#*<}
+        header=${header%%>*}
+        if grep -qxF "$header" <<<"$widgets_headers"; then
+            echo "FAIL: $file:$line includes $header of Qt's widgets in $layer"
+            failures=$((failures + 1))
+        fi
+    done < <(grep -Hn '^#include <Q' "$layer"/*.h "$layer"/*.cpp 2>/dev/null || true)
+    if grep -n 'Qt6::Widgets' "$layer/CMakeLists.txt"; then
+        echo "FAIL: $layer/CMakeLists.txt links Qt's widgets"
+        failures=$((failures + 1))
+    fi
+done
+
 [ "$failures" -eq 0 ] && echo "every include stays in its layer or below"
 exit $((failures > 0))

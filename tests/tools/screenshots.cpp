@@ -6,6 +6,7 @@
 
 #include "base/Appearance.h"
 #include "base/Translations.h"
+#include "tests/common/ProgramWindows.h"
 #include "tests/common/ScriptedDesktop.h"
 #include "tests/common/WindowHelpers.h"
 
@@ -19,13 +20,13 @@ namespace {
 
 bool render(const QString &window, const QDir &folder)
 {
-    QWidget *shown = openProgramWindow(window, signNamed(QStringLiteral("Jaguar")).index);
+    QWidget *shown = openProgramWindow(window, signNamed(QStringLiteral("Jaguar")));
     if (!QTest::qWaitForWindowExposed(shown))
         return false;
     const int scale = qRound(shown->devicePixelRatioF() * 100);
     const QString name = scale == 100 ? window : QStringLiteral("%1-%2").arg(window).arg(scale);
     const bool saved = shown->grab().toImage().save(folder.filePath(name + QStringLiteral(".png")));
-    closeAllWindows();
+    closeProgramWindows();
     return saved;
 }
 

@@ -1,8 +1,9 @@
 #include "base/AppInfo.h"
-#include "base/modHelp.h"
+#include "base/Scrambler.h"
+#include "base/SettingsStore.h"
 #include "tests/common/ScriptedDesktop.h"
+#include "web/SitePages.h"
 #include "web/UpdateReminder.h"
-#include "web/modHelpPages.h"
 
 #include <QFile>
 #include <QLocale>
@@ -32,7 +33,7 @@ class OrderDesktop : public ScriptedDesktop
 public:
     bool openUrl(const QUrl &url) override
     {
-        storedWhenOpened.append(modHelp::readSetting(durationKey));
+        storedWhenOpened.append(SettingsStore::read(durationKey));
         return ScriptedDesktop::openUrl(url);
     }
 
@@ -79,7 +80,7 @@ void TestUpdateReminder::init()
     QSettings store = storeFile();
     store.clear();
     store.sync();
-    QCOMPARE(modHelp::readSetting(durationKey), QString());
+    QCOMPARE(SettingsStore::read(durationKey), QString());
 }
 
 void TestUpdateReminder::cleanup()
@@ -101,10 +102,10 @@ void TestUpdateReminder::firstStartStoresTodayQuietly()
     QLocale::setDefault(QLocale(locale));
     ScriptedDesktop desktop;
     desktop.todayAnswer = today;
-    CheckForUpdate();
+    UpdateReminder::check();
     QVERIFY(desktop.messages.isEmpty());
     QVERIFY(desktop.openedUrls.isEmpty());
-    QCOMPARE(modHelp::readSetting(durationKey), QStringLiteral("2026-03-10"));
+    QCOMPARE(SettingsStore::read(durationKey), QStringLiteral("2026-03-10"));
 }
 
 void TestUpdateReminder::withinTwoWeeksStaysQuiet_data()
@@ -120,14 +121,14 @@ void TestUpdateReminder::withinTwoWeeksStaysQuiet_data()
 void TestUpdateReminder::withinTwoWeeksStaysQuiet()
 {
     QFETCH(QString, stored);
-    QVERIFY(modHelp::writeSetting(durationKey, stored));
+    QVERIFY(SettingsStore::write(durationKey, stored));
     ScriptedDesktop desktop;
     desktop.todayAnswer = today;
     desktop.messageAnswer = MessageButton::Yes;
-    CheckForUpdate();
+    UpdateReminder::check();
     QVERIFY(desktop.messages.isEmpty());
     QVERIFY(desktop.openedUrls.isEmpty());
-    QCOMPARE(modHelp::readSetting(durationKey), stored);
+    QCOMPARE(SettingsStore::read(durationKey), stored);
 }
 
 void TestUpdateReminder::beyondTwoWeeksAsks_data()
@@ -142,11 +143,11 @@ void TestUpdateReminder::beyondTwoWeeksAsks_data()
 void TestUpdateReminder::beyondTwoWeeksAsks()
 {
     QFETCH(QString, stored);
-    QVERIFY(modHelp::writeSetting(durationKey, stored));
+    QVERIFY(SettingsStore::write(durationKey, stored));
     ScriptedDesktop desktop;
     desktop.todayAnswer = today;
     desktop.messageAnswer = MessageButton::No;
-    CheckForUpdate();
+    UpdateReminder::check();
     QCOMPARE(desktop.messages.size(), 1);
     const MessageRequest &asked = desktop.messages.first();
     QCOMPARE(asked.text,
@@ -170,29 +171,29 @@ void TestUpdateReminder::answerIsFollowed()
 {
     QFETCH(MessageButton, answer);
     QFETCH(int, pagesOpened);
-    QVERIFY(modHelp::writeSetting(durationKey, QStringLiteral("2026-01-01")));
+    QVERIFY(SettingsStore::write(durationKey, QStringLiteral("2026-01-01")));
     ScriptedDesktop desktop;
     desktop.todayAnswer = today;
     desktop.messageAnswer = answer;
-    CheckForUpdate();
+    UpdateReminder::check();
     QCOMPARE(desktop.messages.size(), 1);
-    QCOMPARE(modHelp::readSetting(durationKey), isoDate(today));
+    QCOMPARE(SettingsStore::read(durationKey), isoDate(today));
     QCOMPARE(desktop.openedUrls.size(), pagesOpened);
     for (const QUrl &url : std::as_const(desktop.openedUrls))
-        QCOMPARE(url, modHelp::pageUrl(modHelp::Page::Download));
+        QCOMPARE(url, SitePages::pageUrl(SitePages::Page::Download));
 }
 
 void TestUpdateReminder::dateIsStoredBeforeThePageOpens()
 {
-    QVERIFY(modHelp::writeSetting(durationKey, QStringLiteral("2025-11-30")));
+    QVERIFY(SettingsStore::write(durationKey, QStringLiteral("2025-11-30")));
     OrderDesktop desktop;
     desktop.todayAnswer = today;
     desktop.messageAnswer = MessageButton::Yes;
     QString storedWhileAsking;
     desktop.onMessage = [&](const MessageRequest &) {
-        storedWhileAsking = modHelp::readSetting(durationKey);
+        storedWhileAsking = SettingsStore::read(durationKey);
     };
-    CheckForUpdate();
+    UpdateReminder::check();
     QCOMPARE(storedWhileAsking, QStringLiteral("2025-11-30"));
     QCOMPARE(desktop.storedWhenOpened, QStringList {isoDate(today)});
 }
@@ -222,14 +223,14 @@ void TestUpdateReminder::localeShortDateIsRead()
     QFETCH(QString, stored);
     QFETCH(bool, asks);
     QLocale::setDefault(QLocale(locale));
-    QVERIFY(modHelp::writeSetting(durationKey, stored));
+    QVERIFY(SettingsStore::write(durationKey, stored));
     ScriptedDesktop desktop;
     desktop.todayAnswer = today;
     desktop.messageAnswer = MessageButton::No;
-    CheckForUpdate();
+    UpdateReminder::check();
     QCOMPARE(desktop.messages.size(), asks ? 1 : 0);
     // Once asked, the date is rewritten in the form no later locale can misread.
-    QCOMPARE(modHelp::readSetting(durationKey), asks ? isoDate(today) : stored);
+    QCOMPARE(SettingsStore::read(durationKey), asks ? isoDate(today) : stored);
 }
 
 void TestUpdateReminder::unreadableValueIsLeftAlone_data()
@@ -253,21 +254,21 @@ void TestUpdateReminder::unreadableValueIsLeftAlone()
     QFETCH(QString, locale);
     QFETCH(QString, stored);
     QLocale::setDefault(QLocale(locale));
-    QVERIFY(modHelp::writeSetting(durationKey, stored));
+    QVERIFY(SettingsStore::write(durationKey, stored));
     ScriptedDesktop desktop;
     desktop.todayAnswer = today;
     desktop.messageAnswer = MessageButton::Yes;
-    CheckForUpdate();
+    UpdateReminder::check();
     QVERIFY(desktop.messages.isEmpty());
     QVERIFY(desktop.openedUrls.isEmpty());
-    QCOMPARE(modHelp::readSetting(durationKey), stored);
+    QCOMPARE(SettingsStore::read(durationKey), stored);
 }
 
 void TestUpdateReminder::storeHidesKeyAndDate()
 {
     ScriptedDesktop desktop;
     desktop.todayAnswer = today;
-    CheckForUpdate();
+    UpdateReminder::check();
     QFile file(storeFile().fileName());
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();

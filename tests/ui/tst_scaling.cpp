@@ -1,8 +1,10 @@
 #include "base/Translations.h"
-#include "sign/modMayanAnimalMoonSign.h"
+#include "sign/Reading.h"
+#include "sign/SignTable.h"
+#include "tests/common/ProgramWindows.h"
 #include "tests/common/ScriptedDesktop.h"
 #include "tests/common/WindowHelpers.h"
-#include "ui/frmNagScreen2.h"
+#include "ui/ExitAppealWindow.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -15,8 +17,6 @@
 #include <QTest>
 
 #include <climits>
-
-using namespace modMayanAnimalMoonSign;
 
 namespace {
 
@@ -176,7 +176,7 @@ QWidget *openWindow(const QString &which, int variant, ScriptedDesktop &desktop)
 {
     // The exit window draws one of its four appeals from the next random number.
     desktop.randomAnswers = {(variant + 0.5) / 4};
-    return openProgramWindow(which, variant);
+    return openProgramWindow(which, SignTable::signs().at(variant % SignTable::signCount));
 }
 
 } // namespace
@@ -199,7 +199,7 @@ private slots:
 
 void TestScaling::cleanup()
 {
-    closeAllWindows();
+    closeProgramWindows();
 }
 
 void TestScaling::cleanupTestCase()
@@ -265,8 +265,8 @@ void TestScaling::everyTextFits_data()
         const QByteArray in = language.isEmpty() ? "C" : language.toLatin1();
         QTest::addRow("%s main", in.constData()) << language << QStringLiteral("main") << 0;
         QTest::addRow("%s about", in.constData()) << language << QStringLiteral("about") << 0;
-        for (int sign = 0; sign < SignCount; ++sign) {
-            const QByteArray name = filledSign(sign).mayanName.toUtf8();
+        for (int sign = 0; sign < SignTable::signCount; ++sign) {
+            const QByteArray name = SignTable::signs().at(sign).mayanName.toUtf8();
             QTest::addRow("%s result %s", in.constData(), name.constData())
                     << language << QStringLiteral("result") << sign;
             QTest::addRow("%s report %s", in.constData(), name.constData())
@@ -287,8 +287,8 @@ void TestScaling::everyTextFits()
     ScriptedDesktop desktop;
     QWidget *shown = openWindow(window, variant, desktop);
     QVERIFY(QTest::qWaitForWindowExposed(shown));
-    if (auto *appeal = qobject_cast<frmNagScreen2 *>(shown))
-        QCOMPARE(appeal->supportIndex(), variant);
+    if (auto *appeal = qobject_cast<ExitAppealWindow *>(shown))
+        QCOMPARE(appeal->appealIndex(), variant);
     // The Open button lies below the client area on purpose: only its access key reaches it.
     const QStringList outOfSight {QStringLiteral("cmdOpen")};
     QStringList misfits;

@@ -1,4 +1,5 @@
-#include "base/modHelp.h"
+#include "base/Scrambler.h"
+#include "base/SettingsStore.h"
 
 #include <QDir>
 #include <QFile>
@@ -6,7 +7,7 @@
 #include <QStandardPaths>
 #include <QTest>
 
-using namespace modHelp;
+using namespace Scrambler;
 
 class TestScrambler : public QObject
 {
@@ -45,8 +46,8 @@ void TestScrambler::roundTrip_data()
 void TestScrambler::roundTrip()
 {
     QFETCH(QString, text);
-    const QString scrambled = ScrambleText(text);
-    QCOMPARE(UnscrambleText(scrambled), text);
+    const QString scrambled = scramble(text);
+    QCOMPARE(unscramble(scrambled), text);
     if (!text.isEmpty())
         QVERIFY(scrambled != text);
 }
@@ -57,19 +58,19 @@ void TestScrambler::neverLineBreaks()
     QByteArray everyByte;
     for (int code = 0; code <= 255; ++code)
         everyByte.append(char(code));
-    const QByteArray scrambled = scrambledBytes(ScrambleText(QString::fromLatin1(everyByte)));
+    const QByteArray scrambled = toBytes(scramble(QString::fromLatin1(everyByte)));
     QVERIFY(!scrambled.isEmpty());
     QVERIFY(!scrambled.contains('\r'));
     QVERIFY(!scrambled.contains('\n'));
-    QVERIFY(ScrambleOffset > 13);
+    QVERIFY(offset > 13);
 }
 
 void TestScrambler::januaryShiftsEachByte()
 {
     // "January" keeps its seven characters, each shifted by the offset.
-    const QByteArray january = scrambledBytes(ScrambleText(QStringLiteral("January")));
+    const QByteArray january = toBytes(scramble(QStringLiteral("January")));
     QCOMPARE(january.size(), 7);
-    QCOMPARE(int(static_cast<unsigned char>(january.at(0))), 'J' + ScrambleOffset);
+    QCOMPARE(int(static_cast<unsigned char>(january.at(0))), 'J' + offset);
 }
 
 void TestScrambler::uncarriedCharactersAreDroppedAlone_data()
@@ -94,47 +95,46 @@ void TestScrambler::uncarriedCharactersAreDroppedAlone()
 {
     QFETCH(QString, text);
     QFETCH(QString, restored);
-    const QString scrambled = ScrambleText(text);
+    const QString scrambled = scramble(text);
     // No stray byte of a dropped character is left behind.
-    QCOMPARE(scrambledBytes(scrambled).size(), restored.toUtf8().size());
-    QCOMPARE(UnscrambleText(scrambled), restored);
+    QCOMPARE(toBytes(scrambled).size(), restored.toUtf8().size());
+    QCOMPARE(unscramble(scrambled), restored);
 }
 
 void TestScrambler::shortScrambledBytesAreDropped()
 {
     // Unscrambling leaves out every code below the offset.
-    const QString scrambled
-            = scrambledFromBytes(QByteArray("\x01\x0D") + char('A' + ScrambleOffset));
-    QCOMPARE(UnscrambleText(scrambled), QStringLiteral("A"));
+    const QString scrambled = fromBytes(QByteArray("\x01\x0D") + char('A' + offset));
+    QCOMPARE(unscramble(scrambled), QStringLiteral("A"));
 }
 
 void TestScrambler::notUtf8FallsBackToWindows1252()
 {
-    // A file written by an older build holds single-byte text: é is 0xE9, € is 0x80.
+    // A file of single-byte text (Windows-1252): é is 0xE9, € is 0x80.
     QByteArray plain("Ren\xE9 \x80");
     QByteArray shiftedBytes;
     for (char byte : plain)
-        shiftedBytes.append(char(static_cast<unsigned char>(byte) + ScrambleOffset));
-    QCOMPARE(UnscrambleText(scrambledFromBytes(shiftedBytes)), QStringLiteral("René €"));
+        shiftedBytes.append(char(static_cast<unsigned char>(byte) + offset));
+    QCOMPARE(unscramble(fromBytes(shiftedBytes)), QStringLiteral("René €"));
 }
 
 void TestScrambler::settingsRoundTrip()
 {
-    QVERIFY(writeSetting(QStringLiteral("Duration"), QStringLiteral("2026-12-07")));
-    QCOMPARE(readSetting(QStringLiteral("Duration")), QStringLiteral("2026-12-07"));
-    QVERIFY(writeSetting(QStringLiteral("Duration"), QStringLiteral("Сегодня")));
-    QCOMPARE(readSetting(QStringLiteral("Duration")), QStringLiteral("Сегодня"));
+    QVERIFY(SettingsStore::write(QStringLiteral("Duration"), QStringLiteral("2026-12-07")));
+    QCOMPARE(SettingsStore::read(QStringLiteral("Duration")), QStringLiteral("2026-12-07"));
+    QVERIFY(SettingsStore::write(QStringLiteral("Duration"), QStringLiteral("Сегодня")));
+    QCOMPARE(SettingsStore::read(QStringLiteral("Duration")), QStringLiteral("Сегодня"));
 }
 
 void TestScrambler::settingsAbsentKeyIsEmpty()
 {
-    QCOMPARE(readSetting(QStringLiteral("NeverWritten")), QString());
+    QCOMPARE(SettingsStore::read(QStringLiteral("NeverWritten")), QString());
 }
 
 void TestScrambler::settingsFileHidesKeyAndValue()
 {
     QVERIFY(QStandardPaths::isTestModeEnabled());
-    QVERIFY(writeSetting(QStringLiteral("Duration"), QStringLiteral("2031-05-17")));
+    QVERIFY(SettingsStore::write(QStringLiteral("Duration"), QStringLiteral("2031-05-17")));
     const QString path = QSettings(QSettings::NativeFormat, QSettings::UserScope,
                                    QStringLiteral("ZelFreeMayanAnimalSign"))
                                  .fileName();

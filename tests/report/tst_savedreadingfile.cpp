@@ -1,7 +1,6 @@
-#include "tests/common/ReportHelpers.h"
-
-#include "base/modHelp.h"
+#include "base/Scrambler.h"
 #include "report/SavedReadingFile.h"
+#include "sign/SignTable.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -17,16 +16,15 @@
 #include <unistd.h>
 #endif
 
-using modMayanAnimalMoonSign::BirthInputType;
 using namespace SavedReadingFile;
 
-Q_DECLARE_METATYPE(BirthInputType)
+Q_DECLARE_METATYPE(Reading)
 
 namespace {
 
 QByteArray scrambledLine(const QString &text)
 {
-    return modHelp::scrambledBytes(modHelp::ScrambleText(text));
+    return Scrambler::toBytes(Scrambler::scramble(text));
 }
 
 // Plain bytes shifted as the scrambler shifts them, for lines the scrambler cannot make.
@@ -34,7 +32,7 @@ QByteArray shiftedBytes(const QByteArray &plain)
 {
     QByteArray bytes;
     for (char byte : plain)
-        bytes.append(char(static_cast<unsigned char>(byte) + modHelp::ScrambleOffset));
+        bytes.append(char(static_cast<unsigned char>(byte) + Scrambler::offset));
     return bytes;
 }
 
@@ -59,13 +57,12 @@ QByteArray validFile()
     return fileOf(QStringList {"Zel", "March", "5", "1987"});
 }
 
-bool sameReading(const BirthInputType &a, const BirthInputType &b)
+Reading reading(const QString &name, const QString &month, int day, int year)
 {
-    return a.strName == b.strName && a.strMonth == b.strMonth && a.intDate == b.intDate
-            && a.intYear == b.intYear;
+    return Reading::of(name, month, day, year).value();
 }
 
-std::optional<BirthInputType> decodeBytes(const QByteArray &bytes)
+std::optional<Reading> decodeBytes(const QByteArray &bytes)
 {
     QByteArray data = bytes;
     QBuffer buffer(&data);
@@ -156,7 +153,7 @@ private slots:
     void hugeLineIsRefusedUnread_data();
     void hugeLineIsRefusedUnread();
     void longestLineIsRead();
-    void olderSingleByteNameIsRead();
+    void singleByteNameIsRead();
     void unreadableDevice();
     void unreadablePaths();
     void writeGivesExactBytes();
@@ -215,7 +212,7 @@ void TestSavedReadingFile::encodeKeepsFourLines()
 
 void TestSavedReadingFile::roundTrip_data()
 {
-    QTest::addColumn<BirthInputType>("input");
+    QTest::addColumn<Reading>("input");
     QTest::addColumn<QString>("name");
 
     QTest::newRow("latin") << reading("Ana Maria de la Cruz", "January", 1, 1900)
@@ -230,7 +227,7 @@ void TestSavedReadingFile::roundTrip_data()
             << reading("   O'Brien & Co  ", "June", 9, 1950) << QStringLiteral("O'Brien & Co");
     QTest::newRow("tabs are no blanks")
             << reading("\tZel\t", "July", 10, 2010) << QStringLiteral("\tZel\t");
-    const QStringList months = modMayanAnimalMoonSign::monthNames();
+    const QStringList months = SignTable::monthNames();
     for (int i = 0; i < months.size(); ++i)
         QTest::addRow("%s", qPrintable(months[i]))
                 << reading("Zel", months[i], i + 20, 1960 + i) << QStringLiteral("Zel");
@@ -238,7 +235,7 @@ void TestSavedReadingFile::roundTrip_data()
 
 void TestSavedReadingFile::roundTrip()
 {
-    QFETCH(BirthInputType, input);
+    QFETCH(Reading, input);
     QFETCH(QString, name);
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
@@ -247,12 +244,12 @@ void TestSavedReadingFile::roundTrip()
     QVERIFY2(writeReading(path, input, &error), qPrintable(error));
     QCOMPARE(bytesOf(path), encodeReading(input));
 
-    const std::optional<BirthInputType> restored = readReading(path);
+    const std::optional<Reading> restored = readReading(path);
     QVERIFY(restored);
-    QCOMPARE(restored->strName, name);
-    QCOMPARE(restored->strMonth, input.strMonth);
-    QCOMPARE(restored->intDate, input.intDate);
-    QCOMPARE(restored->intYear, input.intYear);
+    QCOMPARE(restored->name, name);
+    QCOMPARE(restored->month, input.month);
+    QCOMPARE(restored->day, input.day);
+    QCOMPARE(restored->year, input.year);
 }
 
 void TestSavedReadingFile::otherLineEnds_data()
@@ -280,9 +277,9 @@ void TestSavedReadingFile::otherLineEnds_data()
 void TestSavedReadingFile::otherLineEnds()
 {
     QFETCH(QByteArray, bytes);
-    const std::optional<BirthInputType> restored = decodeBytes(bytes);
+    const std::optional<Reading> restored = decodeBytes(bytes);
     QVERIFY(restored);
-    QVERIFY(sameReading(*restored, reading("Zel", "March", 5, 1987)));
+    QVERIFY(*restored == reading("Zel", "March", 5, 1987));
 }
 
 void TestSavedReadingFile::onlyFiveLinesAreRead()
@@ -382,7 +379,7 @@ void TestSavedReadingFile::hugeLineIsRefusedUnread_data()
 void TestSavedReadingFile::hugeLineIsRefusedUnread()
 {
     QFETCH(int, line);
-    const QByteArray huge(10 * 1024 * 1024, char('A' + modHelp::ScrambleOffset));
+    const QByteArray huge(10 * 1024 * 1024, char('A' + Scrambler::offset));
     QList<QByteArray> lines {scrambledLine("Zel"), scrambledLine("March"), scrambledLine("5"),
                              scrambledLine("1987")};
     lines[line] = huge;
@@ -404,22 +401,22 @@ void TestSavedReadingFile::longestLineIsRead()
 {
     const QString name(MaxLineBytes, u'A');
     QVERIFY(scrambledLine(name).size() == MaxLineBytes);
-    const std::optional<BirthInputType> restored
+    const std::optional<Reading> restored
             = decodeBytes(encodeReading(reading(name, "March", 5, 1987)));
     QVERIFY(restored);
-    QCOMPARE(restored->strName, name);
+    QCOMPARE(restored->name, name);
     QVERIFY(!decodeBytes(encodeReading(reading(name + u'A', "March", 5, 1987))));
 }
 
-void TestSavedReadingFile::olderSingleByteNameIsRead()
+void TestSavedReadingFile::singleByteNameIsRead()
 {
-    // An older build wrote names as Windows-1252 bytes; they are no UTF-8 and read as such.
+    // A name of Windows-1252 bytes is no UTF-8 and reads as Windows-1252.
     const QByteArray bytes
             = fileOf(QList<QByteArray> {shiftedBytes("Ren\xE9 \x80"), scrambledLine("March"),
                                         scrambledLine("5"), scrambledLine("1987")});
-    const std::optional<BirthInputType> restored = decodeBytes(bytes);
+    const std::optional<Reading> restored = decodeBytes(bytes);
     QVERIFY(restored);
-    QCOMPARE(restored->strName, QStringLiteral("René €"));
+    QCOMPARE(restored->name, QStringLiteral("René €"));
 }
 
 void TestSavedReadingFile::unreadableDevice()
@@ -458,7 +455,7 @@ void TestSavedReadingFile::writeGivesExactBytes()
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
     const QString path = folder.filePath(QStringLiteral("reading.zod"));
-    const BirthInputType input = reading("Zel", "March", 5, 1987);
+    const Reading input = reading("Zel", "March", 5, 1987);
     QString error = QStringLiteral("untouched");
     QVERIFY(writeReading(path, input, &error));
     QCOMPARE(bytesOf(path), encodeReading(input));
@@ -509,7 +506,7 @@ void TestSavedReadingFile::failedWriteKeepsTheOldFile()
     const QString path = folder.filePath(QStringLiteral("reading.zod"));
     const QByteArray old = encodeReading(reading("Анастасия Old Reading", "October", 12, 1975));
     QVERIFY(writeBytes(path, old));
-    const BirthInputType input = reading("A much longer name than the old one", "May", 30, 2001);
+    const Reading input = reading("A much longer name than the old one", "May", 30, 2001);
 
     QString error;
     bool written = false;
@@ -605,9 +602,9 @@ void TestSavedReadingFile::writeRefusesNameItCannotReadBack()
     // The longest name the name box holds is saved and read back.
     const QString longest(32767, QChar(0x738B));
     QVERIFY(writeReading(path, reading(longest, "March", 5, 1987), &error));
-    const std::optional<BirthInputType> restored = readReading(path);
+    const std::optional<Reading> restored = readReading(path);
     QVERIFY(restored);
-    QCOMPARE(restored->strName, longest);
+    QCOMPARE(restored->name, longest);
 }
 
 QTEST_MAIN(TestSavedReadingFile)

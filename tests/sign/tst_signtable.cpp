@@ -1,9 +1,8 @@
-#include "sign/modMayanAnimalMoonSign.h"
+#include "sign/Reading.h"
+#include "sign/SignTable.h"
 
 #include <QDate>
 #include <QTest>
-
-using namespace modMayanAnimalMoonSign;
 
 namespace {
 
@@ -45,48 +44,42 @@ QString expectedSign(int month, int day)
 
 QString signFor(const QString &month, int day, int year = 1990)
 {
-    BirthInput = {QStringLiteral("Ana"), qint16(day), month, qint16(year)};
-    FindMoonSign();
-    return strMoonSign;
+    const std::optional<Reading> reading = Reading::of(QStringLiteral("Ana"), month, day, year);
+    return reading ? reading->sign.mayanName : QString();
 }
 
 } // namespace
 
-class TestSignModel : public QObject
+class TestSignTable : public QObject
 {
     Q_OBJECT
 
 private slots:
     void everyMonthAndDay_data();
     void everyMonthAndDay();
-    void yearTakesNoPart();
-    void unknownMonthKeepsSign_data();
-    void unknownMonthKeepsSign();
+    void readingKeepsWhatItWasGiven();
+    void unknownMonthMakesNoReading_data();
+    void unknownMonthMakesNoReading();
     void lookupFindsEachSign();
     void lookupRefuses_data();
     void lookupRefuses();
-    void repeatedLookupsAgree();
-    void recordRefillsTheTable();
-    void recordRefusesIndex_data();
-    void recordRefusesIndex();
-    void tableHasFourteenSlots();
 };
 
-void TestSignModel::everyMonthAndDay_data()
+void TestSignTable::everyMonthAndDay_data()
 {
     QTest::addColumn<QString>("month");
     QTest::addColumn<int>("day");
     QTest::addColumn<QString>("sign");
     for (int month = 1; month <= 12; ++month) {
         for (int day = 1; day <= 31; ++day) {
-            const QString name = monthNames().at(month - 1);
+            const QString name = SignTable::monthNames().at(month - 1);
             QTest::addRow("%s %d", qPrintable(name), day)
                     << name << day << expectedSign(month, day);
         }
     }
 }
 
-void TestSignModel::everyMonthAndDay()
+void TestSignTable::everyMonthAndDay()
 {
     QFETCH(QString, month);
     QFETCH(int, day);
@@ -94,14 +87,22 @@ void TestSignModel::everyMonthAndDay()
     QCOMPARE(signFor(month, day), sign);
 }
 
-void TestSignModel::yearTakesNoPart()
+// The year takes no part in the sign; the name, day, month and year go on as they were given.
+void TestSignTable::readingKeepsWhatItWasGiven()
 {
     QCOMPARE(signFor(QStringLiteral("March"), 7, 1900), QStringLiteral("Jaguar"));
     QCOMPARE(signFor(QStringLiteral("March"), 7, 2050), QStringLiteral("Jaguar"));
     QCOMPARE(signFor(QStringLiteral("July"), 25, 2050), QStringLiteral("Aak"));
+    const Reading reading
+            = Reading::of(QStringLiteral(" José "), QStringLiteral("May"), 30, 2050).value();
+    QCOMPARE(reading.name, QStringLiteral(" José "));
+    QCOMPARE(reading.month, QStringLiteral("May"));
+    QCOMPARE(reading.day, 30);
+    QCOMPARE(reading.year, 2050);
+    QCOMPARE(reading.sign, SignTable::signNamed(QStringLiteral("Tzub")).value());
 }
 
-void TestSignModel::unknownMonthKeepsSign_data()
+void TestSignTable::unknownMonthMakesNoReading_data()
 {
     QTest::addColumn<QString>("month");
     QTest::newRow("lower case") << "march";
@@ -111,29 +112,30 @@ void TestSignModel::unknownMonthKeepsSign_data()
     QTest::newRow("empty") << "";
 }
 
-void TestSignModel::unknownMonthKeepsSign()
+void TestSignTable::unknownMonthMakesNoReading()
 {
     QFETCH(QString, month);
-    QCOMPARE(signFor(QStringLiteral("May"), 30), QStringLiteral("Tzub"));
-    QCOMPARE(signFor(month, 7), QStringLiteral("Tzub"));
+    QVERIFY(!Reading::of(QStringLiteral("Ana"), month, 7, 1990).has_value());
+    QVERIFY(!SignTable::signOn(month, 7).has_value());
 }
 
-void TestSignModel::lookupFindsEachSign()
+void TestSignTable::lookupFindsEachSign()
 {
     const QStringList keys = {"Tzootz", "Dzec",   "Keh", "Moan", "Cutz", "Xibkay", "Batz",
                               "Coz",    "Jaguar", "Pek", "Kaw",  "Tzub", "Aak"};
+    QCOMPARE(int(SignTable::signs().size()), keys.size());
     for (int i = 0; i < keys.size(); ++i) {
-        const std::optional<int> row = LookupMayanName(keys.at(i));
-        QVERIFY2(row.has_value(), qPrintable(keys.at(i)));
-        QCOMPARE(*row, i);
+        const std::optional<Sign> sign = SignTable::signNamed(keys.at(i));
+        QVERIFY2(sign.has_value(), qPrintable(keys.at(i)));
+        QCOMPARE(*sign, SignTable::signs().at(i));
     }
-    const SignRecord jaguar = signRecord(*LookupMayanName(QStringLiteral("Jaguar"))).value();
-    QCOMPARE(jaguar.animalName, QStringLiteral("Balam"));
+    const Sign jaguar = SignTable::signNamed(QStringLiteral("Jaguar")).value();
+    QCOMPARE(jaguar.animal, QStringLiteral("Balam"));
     QCOMPARE(jaguar.crystal, QStringLiteral("Alexandrite"));
-    QCOMPARE(jaguar.interpretation.size(), 790);
+    QCOMPARE(jaguar.picture, QStringLiteral(":/animals/09balam.jpg"));
 }
 
-void TestSignModel::lookupRefuses_data()
+void TestSignTable::lookupRefuses_data()
 {
     QTest::addColumn<QString>("key");
     QTest::newRow("animal column") << "Balam";
@@ -141,66 +143,15 @@ void TestSignModel::lookupRefuses_data()
     QTest::newRow("upper case") << "TZOOTZ";
     QTest::newRow("leading blank") << " Keh";
     QTest::newRow("trailing blank") << "Keh ";
-    QTest::newRow("empty, like the unused slot") << "";
+    QTest::newRow("empty") << "";
     QTest::newRow("crystal column") << "Pearl";
 }
 
-void TestSignModel::lookupRefuses()
+void TestSignTable::lookupRefuses()
 {
     QFETCH(QString, key);
-    QVERIFY(!LookupMayanName(key).has_value());
+    QVERIFY(!SignTable::signNamed(key).has_value());
 }
 
-void TestSignModel::repeatedLookupsAgree()
-{
-    const std::optional<int> first = LookupMayanName(QStringLiteral("Aak"));
-    const SignRecord record = signRecord(*first).value();
-    const std::optional<int> second = LookupMayanName(QStringLiteral("Aak"));
-    QCOMPARE(second, first);
-    QCOMPARE(signRecord(*second)->interpretation, record.interpretation);
-    QCOMPARE(record.animalName, QStringLiteral("Turtle / Tortoise"));
-    QCOMPARE(record.pictureNumber(), 13);
-}
-
-void TestSignModel::recordRefillsTheTable()
-{
-    // Nothing looked up before: the record alone must bring back a spoilt slot.
-    strMayanNames[4].clear();
-    strAnimalNames[4] = QStringLiteral("Parrot");
-    strInterpretations[4].clear();
-    const std::optional<SignRecord> record = signRecord(4);
-    QVERIFY(record.has_value());
-    QCOMPARE(record->index, 4);
-    QCOMPARE(record->mayanName, QStringLiteral("Cutz"));
-    QCOMPARE(record->animalName, QStringLiteral("Peacock"));
-    QCOMPARE(record->crystal, QStringLiteral("Red Topaz"));
-    QCOMPARE(record->interpretation, interpretationText(4));
-    QVERIFY(!record->interpretation.isEmpty());
-}
-
-void TestSignModel::recordRefusesIndex_data()
-{
-    QTest::addColumn<int>("index");
-    QTest::newRow("negative") << -1;
-    QTest::newRow("the unused slot") << 13;
-    QTest::newRow("past the table") << 14;
-    QTest::newRow("far out") << 1000;
-}
-
-void TestSignModel::recordRefusesIndex()
-{
-    QFETCH(int, index);
-    QVERIFY(!signRecord(index).has_value());
-}
-
-void TestSignModel::tableHasFourteenSlots()
-{
-    FillSignTables();
-    QCOMPARE(int(std::size(strMayanNames)), 14);
-    QVERIFY(strMayanNames[13].isEmpty());
-    QVERIFY(strInterpretations[13].isEmpty());
-    QCOMPARE(strCrystals[6], strCrystals[9]);
-}
-
-QTEST_MAIN(TestSignModel)
-#include "tst_signmodel.moc"
+QTEST_MAIN(TestSignTable)
+#include "tst_signtable.moc"

@@ -1,20 +1,19 @@
-#include "sign/modMayanAnimalMoonSign.h"
+#include "sign/Reading.h"
+#include "sign/SignTable.h"
+#include "tests/common/ProgramWindows.h"
 #include "tests/common/ScriptedDesktop.h"
 #include "tests/common/WindowHelpers.h"
-#include "ui/frmMayanAnimalMoonSignResult.h"
-#include "ui/modMayanAnimalMoonSignDisplay.h"
+#include "ui/ResultWindow.h"
 #include "widgets/LinkLabel.h"
 
 #include <QAccessible>
 #include <QTest>
 
-using namespace modMayanAnimalMoonSign;
-
 namespace {
 
 QWidget *openWindow(const QString &which)
 {
-    return openProgramWindow(which, signNamed(QStringLiteral("Jaguar")).index);
+    return openProgramWindow(which, signNamed(QStringLiteral("Jaguar")));
 }
 
 QAccessibleInterface *accessibleOf(QWidget *window, const QString &name)
@@ -66,7 +65,7 @@ private slots:
 
 void TestAccessibility::cleanup()
 {
-    closeAllWindows();
+    closeProgramWindows();
 }
 
 void TestAccessibility::everyReachableControlHasAName_data()
@@ -134,9 +133,9 @@ void TestAccessibility::resultLabelsReadTheSign_data()
 {
     QTest::addColumn<QString>("label");
     QTest::addColumn<QString>("caption");
-    const SignRecord jaguar = signNamed(QStringLiteral("Jaguar"));
+    const Sign jaguar = signNamed(QStringLiteral("Jaguar"));
     QTest::newRow("Mayan name") << QStringLiteral("lblResult_0") << jaguar.mayanName;
-    QTest::newRow("animal") << QStringLiteral("lblResult_1") << jaguar.animalName;
+    QTest::newRow("animal") << QStringLiteral("lblResult_1") << jaguar.animal;
     QTest::newRow("crystal") << QStringLiteral("lblResult_2") << jaguar.crystal;
     QTest::newRow("interpretation") << QStringLiteral("lblResult_3") << jaguar.interpretation;
 }
@@ -161,7 +160,7 @@ void TestAccessibility::pictureNamesTheAnimal_data()
     QTest::addColumn<QString>("animal");
     QTest::newRow("first sign") << QString() << QStringLiteral("Jaguar") << QStringLiteral("Balam");
     QTest::newRow("after another") << QStringLiteral("Jaguar") << QStringLiteral("Aak")
-                                   << signNamed(QStringLiteral("Aak")).animalName;
+                                   << signNamed(QStringLiteral("Aak")).animal;
 }
 
 void TestAccessibility::pictureNamesTheAnimal()
@@ -170,9 +169,9 @@ void TestAccessibility::pictureNamesTheAnimal()
     QFETCH(QString, sign);
     QFETCH(QString, animal);
     ScriptedDesktop desktop;
-    DisplayMoonSign(before);
-    DisplayMoonSign(sign);
-    frmMayanAnimalMoonSignResult *result = frmMayanAnimalMoonSignResult::loaded();
+    if (!before.isEmpty())
+        ResultWindow::showReading(anaWith(signNamed(before)));
+    ResultWindow *result = ResultWindow::showReading(anaWith(signNamed(sign)));
     QAccessibleInterface *accessible = accessibleOf(result, QStringLiteral("imgAnimalPics"));
     QVERIFY(accessible);
     QCOMPARE(accessible->text(QAccessible::Name), animal);

@@ -9,7 +9,7 @@ namespace {
 // A text of the program and one of Qt's own standard buttons, as the person reads them.
 QString programMonth()
 {
-    return QCoreApplication::translate("modMayanAnimalMoonSign", "May");
+    return QCoreApplication::translate("SignTable", "May");
 }
 
 QString qtYesButton()

@@ -1,11 +1,11 @@
-#include "base/UnloadAllForms.h"
+#include "tests/common/ProgramWindows.h"
 #include "tests/common/ScriptedDesktop.h"
 #include "tests/common/WindowHelpers.h"
+#include "ui/ExitAppealWindow.h"
 #include "ui/ExitPath.h"
+#include "ui/MainWindow.h"
 #include "ui/ProgramTexts.h"
-#include "ui/frmMain.h"
-#include "ui/frmNagScreen2.h"
-#include "web/modHelpPages.h"
+#include "web/SitePages.h"
 #include "widgets/LinkLabel.h"
 
 #include <QCheckBox>
@@ -28,7 +28,7 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override
     {
-        closedByTheEnd = isUnloadingAllForms();
+        closedByTheEnd = ExitAppealWindow::isEnding();
         QWidget::closeEvent(event);
     }
 };
@@ -72,9 +72,9 @@ QStringList submittedValues(const QUrl &url)
     return values;
 }
 
-frmNagScreen2 *activeAppeal()
+ExitAppealWindow *activeAppeal()
 {
-    frmNagScreen2 *window = frmNagScreen2::showLoaded();
+    ExitAppealWindow *window = ExitAppealWindow::showFresh();
     window->activateWindow();
     if (!QTest::qWaitForWindowActive(window))
         return nullptr;
@@ -123,7 +123,7 @@ void TestExitAppeal::init()
 
 void TestExitAppeal::cleanup()
 {
-    closeAllWindows();
+    closeProgramWindows();
     scripted.reset();
 }
 
@@ -147,9 +147,9 @@ void TestExitAppeal::drawsSupportAppeal()
     QFETCH(int, appeal);
     scripted->randomAnswers = {random};
 
-    frmNagScreen2 *window = frmNagScreen2::showLoaded();
+    ExitAppealWindow *window = ExitAppealWindow::showFresh();
 
-    QCOMPARE(window->supportIndex(), appeal);
+    QCOMPARE(window->appealIndex(), appeal);
     QCOMPARE(child<QLabel>(window, "Label2")->accessibleName(), ProgramTexts::supportText(appeal));
     QCOMPARE(scripted->seedCount, 1);
     QVERIFY(scripted->randomAnswers.isEmpty());
@@ -204,7 +204,7 @@ void TestExitAppeal::promptsFollowFocus()
     QFETCH(QEvent::Type, focus);
     QFETCH(Qt::FocusReason, reason);
     QFETCH(QString, after);
-    frmNagScreen2 *window = frmNagScreen2::showLoaded();
+    ExitAppealWindow *window = ExitAppealWindow::showFresh();
     QWidget *field = child<QWidget>(window, box.toLatin1().constData());
     setTextOf(field, before);
 
@@ -216,7 +216,7 @@ void TestExitAppeal::promptsFollowFocus()
 
 void TestExitAppeal::untouchedMessageSurvivesFirstVisit()
 {
-    frmNagScreen2 *window = activeAppeal();
+    ExitAppealWindow *window = activeAppeal();
     QVERIFY(window);
     auto *message = child<QPlainTextEdit>(window, "txtMessage");
     QCOMPARE(message->toPlainText(), QStringLiteral("Your Message\n"));
@@ -248,7 +248,7 @@ void TestExitAppeal::blankInAddress()
 {
     QFETCH(QString, box);
     QFETCH(bool, refused);
-    frmNagScreen2 *window = activeAppeal();
+    ExitAppealWindow *window = activeAppeal();
     QVERIFY(window);
     auto *field = child<QLineEdit>(window, box.toLatin1().constData());
     field->setFocus();
@@ -310,7 +310,7 @@ void TestExitAppeal::submitsForm()
     QFETCH(QStringList, typed);
     QFETCH(QString, shown);
     QFETCH(QStringList, sent);
-    frmNagScreen2 *window = frmNagScreen2::showLoaded();
+    ExitAppealWindow *window = ExitAppealWindow::showFresh();
     const char *boxes[] = {"txtName", "txtEmail", "txtMessage", "txtFriendName", "txtFriendEmail"};
     for (int i = 0; i < typed.size(); ++i) {
         if (!typed.at(i).isNull())
@@ -339,9 +339,9 @@ void TestExitAppeal::visitBoxOpensHomePageEveryClick_data()
 void TestExitAppeal::visitBoxOpensHomePageEveryClick()
 {
     QFETCH(int, clicks);
-    frmNagScreen2 *window = frmNagScreen2::showLoaded();
+    ExitAppealWindow *window = ExitAppealWindow::showFresh();
     auto *visit = child<QCheckBox>(window, "Check1");
-    QVERIFY(visit->text().contains(modHelp::siteAddress()));
+    QVERIFY(visit->text().contains(SitePages::siteAddress()));
 
     for (int i = 0; i < clicks; ++i) {
         // On the tick box itself: the caption's click area is only as wide as its text.
@@ -349,23 +349,23 @@ void TestExitAppeal::visitBoxOpensHomePageEveryClick()
         QVERIFY(!visit->isChecked());
     }
 
-    const QList<QUrl> home(clicks, QUrl(modHelp::pageUrl(modHelp::Page::Home)));
+    const QList<QUrl> home(clicks, QUrl(SitePages::pageUrl(SitePages::Page::Home)));
     QCOMPARE(scripted->openedUrls, home);
 }
 
 void TestExitAppeal::catalogueLinkOpensCataloguePage()
 {
-    frmNagScreen2 *window = frmNagScreen2::showLoaded();
+    ExitAppealWindow *window = ExitAppealWindow::showFresh();
 
     QTest::mouseClick(child<LinkLabel>(window, "lblGoToHome"), Qt::LeftButton);
 
-    const QList<QUrl> catalogue {QUrl(modHelp::pageUrl(modHelp::Page::SoftwareCatalog))};
+    const QList<QUrl> catalogue {QUrl(SitePages::pageUrl(SitePages::Page::SoftwareCatalog))};
     QCOMPARE(scripted->openedUrls, catalogue);
 }
 
 void TestExitAppeal::staysOnTopWithoutTakingFocus()
 {
-    frmNagScreen2 *window = frmNagScreen2::showLoaded();
+    ExitAppealWindow *window = ExitAppealWindow::showFresh();
     QVERIFY(QTest::qWaitForWindowExposed(window));
 
     QVERIFY(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
@@ -382,7 +382,7 @@ void TestExitAppeal::staysOnTopWithoutTakingFocus()
 
 void TestExitAppeal::tabOrder()
 {
-    frmNagScreen2 *window = activeAppeal();
+    ExitAppealWindow *window = activeAppeal();
     QVERIFY(window);
     QCOMPARE(QApplication::focusWidget(), child<QWidget>(window, "cmdClose"));
 
@@ -400,7 +400,7 @@ void TestExitAppeal::tabOrder()
 
 void TestExitAppeal::rendersAsLaidOut()
 {
-    frmNagScreen2 *window = frmNagScreen2::showLoaded();
+    ExitAppealWindow *window = ExitAppealWindow::showFresh();
     QVERIFY(QTest::qWaitForWindowExposed(window));
 
     QVERIFY(child<QWidget>(window, "txtMessage")->visibleRegion().isEmpty());
@@ -421,35 +421,35 @@ void TestExitAppeal::wrappedTextsFit()
 {
     QFETCH(int, appeal);
     scripted->randomAnswers = {(appeal + 0.5) / 4};
-    frmNagScreen2 *window = frmNagScreen2::showLoaded();
+    ExitAppealWindow *window = ExitAppealWindow::showFresh();
 
     for (const char *name : {"Label2", "Label3"}) {
         auto *label = child<QLabel>(window, name);
         QVERIFY2(label->heightForWidth(label->width()) <= label->height(), name);
     }
-    QCOMPARE(window->supportIndex(), appeal);
+    QCOMPARE(window->appealIndex(), appeal);
 }
 
 void TestExitAppeal::userExitShowsAppeal()
 {
-    frmMain *main = frmMain::showFresh();
+    MainWindow *main = MainWindow::showFresh();
     QVERIFY(QTest::qWaitForWindowExposed(main));
 
     main->close();
 
     const QList<QWidget *> windows = visibleWindows();
     QCOMPARE(windows.size(), 1);
-    QVERIFY(qobject_cast<frmNagScreen2 *>(windows.first()));
+    QVERIFY(qobject_cast<ExitAppealWindow *>(windows.first()));
 }
 
 void TestExitAppeal::programEndShowsNoAppeal()
 {
-    frmMain::showFresh();
+    MainWindow::showFresh();
 
-    UnloadAllForms();
+    ExitAppealWindow::endProgram();
 
     QVERIFY(visibleWindows().isEmpty());
-    QVERIFY(!isUnloadingAllForms());
+    QVERIFY(!ExitAppealWindow::isEnding());
 }
 
 void TestExitAppeal::closingAppealEndsProgram_data()
@@ -466,7 +466,7 @@ void TestExitAppeal::closingAppealEndsProgram()
     auto *bystander = new Bystander;
     bystander->show();
     ExitPath::userClosedWorkingWindow();
-    auto *window = visibleWindow<frmNagScreen2>();
+    auto *window = visibleWindow<ExitAppealWindow>();
     QVERIFY(window);
     QCOMPARE(visibleWindows().size(), 2);
 
@@ -477,7 +477,7 @@ void TestExitAppeal::closingAppealEndsProgram()
 
     QVERIFY(visibleWindows().isEmpty());
     QVERIFY(bystander->closedByTheEnd);
-    QVERIFY(!isUnloadingAllForms());
+    QVERIFY(!ExitAppealWindow::isEnding());
 }
 
 QTEST_MAIN(TestExitAppeal)

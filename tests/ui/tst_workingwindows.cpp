@@ -1,10 +1,11 @@
-#include "sign/modMayanAnimalMoonSign.h"
+#include "sign/Reading.h"
+#include "sign/SignTable.h"
+#include "tests/common/ProgramWindows.h"
 #include "tests/common/ScriptedDesktop.h"
 #include "tests/common/WindowHelpers.h"
-#include "ui/frmMain.h"
-#include "ui/frmMayanAnimalMoonSignResult.h"
-#include "ui/modMayanAnimalMoonSignDisplay.h"
-#include "web/modHelpPages.h"
+#include "ui/MainWindow.h"
+#include "ui/ResultWindow.h"
+#include "web/SitePages.h"
 #include "widgets/LinkLabel.h"
 
 #include <QAction>
@@ -14,8 +15,6 @@
 #include <QPushButton>
 #include <QTest>
 
-using namespace modMayanAnimalMoonSign;
-
 namespace {
 
 template<typename T>
@@ -24,9 +23,9 @@ T *child(QWidget *window, const char *name)
     return window->findChild<T *>(QString::fromLatin1(name));
 }
 
-frmMain *fillMainWindow(const QString &name, const QString &month, int day, int year)
+MainWindow *fillMainWindow(const QString &name, const QString &month, int day, int year)
 {
-    frmMain *window = frmMain::showFresh();
+    MainWindow *window = MainWindow::showFresh();
     child<QLineEdit>(window, "txtName")->setText(name);
     child<QComboBox>(window, "cboMonth")->setCurrentText(month);
     child<QComboBox>(window, "cboDate")->setCurrentText(QString::number(day));
@@ -40,6 +39,12 @@ QStringList resultTexts(QWidget *result)
     for (const char *name : {"lblResult_0", "lblResult_1", "lblResult_2", "lblResult_3"})
         texts << child<QLabel>(result, name)->text();
     return texts;
+}
+
+// The picture of the sign with the given number, 1 to 13 in table order.
+QImage pictureOf(int number)
+{
+    return QPixmap(SignTable::signs().at(number - 1).picture).toImage();
 }
 
 QImage shownPicture(QWidget *result)
@@ -87,12 +92,12 @@ private slots:
 
 void TestWorkingWindows::cleanup()
 {
-    closeAllWindows();
+    closeProgramWindows();
 }
 
 void TestWorkingWindows::listsAfterLoad()
 {
-    frmMain *window = frmMain::showFresh();
+    MainWindow *window = MainWindow::showFresh();
     auto *months = child<QComboBox>(window, "cboMonth");
     auto *days = child<QComboBox>(window, "cboDate");
     auto *years = child<QComboBox>(window, "cboYear");
@@ -135,32 +140,31 @@ void TestWorkingWindows::findShowsTheReading()
     QFETCH(QStringList, captions);
     QFETCH(int, picture);
     ScriptedDesktop desktop;
-    frmMain *window = fillMainWindow(QStringLiteral("Ana"), month, day, 1990);
+    MainWindow *window = fillMainWindow(QStringLiteral("Ana"), month, day, 1990);
     if (throughMenu)
         child<QAction>(window, "mnuFind")->trigger();
     else
         QTest::mouseClick(child<QPushButton>(window, "cmdProceed"), Qt::LeftButton);
 
-    QCOMPARE(visibleWindowClasses(), QStringList {"frmMayanAnimalMoonSignResult"});
-    QCOMPARE(BirthInput.strName, QStringLiteral("Ana"));
-    QCOMPARE(BirthInput.strMonth, month);
-    QCOMPARE(int(BirthInput.intDate), day);
-    QCOMPARE(int(BirthInput.intYear), 1990);
-    QWidget *result = visibleWindow<frmMayanAnimalMoonSignResult>();
+    QCOMPARE(visibleWindowClasses(), QStringList {"ResultWindow"});
+    auto *result = visibleWindow<ResultWindow>();
+    const Reading &reading = result->shownReading();
+    QCOMPARE(reading.name, QStringLiteral("Ana"));
+    QCOMPARE(reading.month, month);
+    QCOMPARE(reading.day, day);
+    QCOMPARE(reading.year, 1990);
     const QStringList shown = resultTexts(result);
     QCOMPARE(shown.mid(0, 3), captions);
-    QCOMPARE(shown.at(3), interpretationText(picture - 1));
-    QCOMPARE(shownPicture(result), animalPicture(picture).toImage());
+    QCOMPARE(shown.at(3), SignTable::signs().at(picture - 1).interpretation);
+    QCOMPARE(shownPicture(result), pictureOf(picture));
     QVERIFY(desktop.messages.isEmpty());
 }
 
 void TestWorkingWindows::untouchedListsGiveXibkay()
 {
-    frmMain *window = fillMainWindow(QStringLiteral("Ana"), QStringLiteral("January"), 1, 1900);
-    window->cmdProceed_Click();
-    QCOMPARE(strMoonSign, QStringLiteral("Xibkay"));
-    QCOMPARE(resultTexts(visibleWindow<frmMayanAnimalMoonSignResult>()).first(),
-             QStringLiteral("Xibkay"));
+    MainWindow *window = fillMainWindow(QStringLiteral("Ana"), QStringLiteral("January"), 1, 1900);
+    window->find();
+    QCOMPARE(resultTexts(visibleWindow<ResultWindow>()).first(), QStringLiteral("Xibkay"));
 }
 
 void TestWorkingWindows::backThenFindLeavesNothingOfTheFirstSign_data()
@@ -173,16 +177,16 @@ void TestWorkingWindows::backThenFindLeavesNothingOfTheFirstSign_data()
 void TestWorkingWindows::backThenFindLeavesNothingOfTheFirstSign()
 {
     QFETCH(bool, throughMenu);
-    fillMainWindow(QStringLiteral("Ana"), QStringLiteral("March"), 7, 1990)->cmdProceed_Click();
-    auto *result = visibleWindow<frmMayanAnimalMoonSignResult>();
+    fillMainWindow(QStringLiteral("Ana"), QStringLiteral("March"), 7, 1990)->find();
+    auto *result = visibleWindow<ResultWindow>();
     if (throughMenu)
         child<QAction>(result, "mnuBack")->trigger();
     else
         QTest::mouseClick(child<QPushButton>(result, "cmdBack"), Qt::LeftButton);
 
     // A fresh main window, and nothing else.
-    QCOMPARE(visibleWindowClasses(), QStringList {"frmMain"});
-    frmMain *main = visibleWindow<frmMain>();
+    QCOMPARE(visibleWindowClasses(), QStringList {"MainWindow"});
+    MainWindow *main = visibleWindow<MainWindow>();
     QVERIFY(child<QLineEdit>(main, "txtName")->text().isEmpty());
     QCOMPARE(child<QComboBox>(main, "cboMonth")->currentText(), QStringLiteral("January"));
     QCOMPARE(child<QComboBox>(main, "cboDate")->currentText(), QStringLiteral("1"));
@@ -191,11 +195,11 @@ void TestWorkingWindows::backThenFindLeavesNothingOfTheFirstSign()
 
     child<QLineEdit>(main, "txtName")->setText(QStringLiteral("Ben"));
     child<QComboBox>(main, "cboMonth")->setCurrentText(QStringLiteral("August"));
-    main->cmdProceed_Click();
-    result = visibleWindow<frmMayanAnimalMoonSignResult>();
+    main->find();
+    result = visibleWindow<ResultWindow>();
     QCOMPARE(resultTexts(result).mid(0, 3), (QStringList {"Tzootz", "Bat", "Rainbow Obsidan"}));
-    QCOMPARE(resultTexts(result).at(3), interpretationText(0));
-    QCOMPARE(shownPicture(result), animalPicture(1).toImage());
+    QCOMPARE(resultTexts(result).at(3), SignTable::signs().at(0).interpretation);
+    QCOMPARE(shownPicture(result), pictureOf(1));
 }
 
 void TestWorkingWindows::blankNameIsRefused_data()
@@ -209,10 +213,9 @@ void TestWorkingWindows::blankNameIsRefused()
 {
     QFETCH(QString, name);
     ScriptedDesktop desktop;
-    BirthInput = {};
-    frmMain *window = fillMainWindow(name, QStringLiteral("May"), 30, 2000);
+    MainWindow *window = fillMainWindow(name, QStringLiteral("May"), 30, 2000);
     child<QPushButton>(window, "cmdOpen")->setFocus();
-    window->cmdProceed_Click();
+    window->find();
 
     QCOMPARE(desktop.messages.size(), 1);
     const MessageRequest &message = desktop.messages.first();
@@ -220,9 +223,8 @@ void TestWorkingWindows::blankNameIsRefused()
     QCOMPARE(message.icon, MessageIcon::Critical);
     QCOMPARE(message.buttons, MessageButtons(MessageButton::Ok));
     QCOMPARE(message.title, QStringLiteral("Zel Mayan Animal Sign"));
-    // Nothing stored, nothing shown; the box keeps what was typed and has the focus again.
-    QVERIFY(BirthInput.strMonth.isEmpty());
-    QCOMPARE(visibleWindowClasses(), QStringList {"frmMain"});
+    // Nothing shown; the box keeps what was typed and has the focus again.
+    QCOMPARE(visibleWindowClasses(), QStringList {"MainWindow"});
     auto *txtName = child<QLineEdit>(window, "txtName");
     QCOMPARE(txtName->text(), name);
     QCOMPARE(window->focusWidget(), txtName);
@@ -230,11 +232,11 @@ void TestWorkingWindows::blankNameIsRefused()
 
 void TestWorkingWindows::blanksAroundTheNameAreDropped()
 {
-    fillMainWindow(QStringLiteral("  Ana  Maria \t "), QStringLiteral("May"), 1, 1950)
-            ->cmdProceed_Click();
+    fillMainWindow(QStringLiteral("  Ana  Maria \t "), QStringLiteral("May"), 1, 1950)->find();
     // Spaces go at both ends; what lies inside, and a tab, stay.
-    QCOMPARE(BirthInput.strName, QStringLiteral("Ana  Maria \t"));
-    QCOMPARE(strMoonSign, QStringLiteral("Pek"));
+    const Reading &reading = visibleWindow<ResultWindow>()->shownReading();
+    QCOMPARE(reading.name, QStringLiteral("Ana  Maria \t"));
+    QCOMPARE(reading.sign.mayanName, QStringLiteral("Pek"));
 }
 
 void TestWorkingWindows::userExitLeavesNoWorkingWindow_data()
@@ -254,10 +256,10 @@ void TestWorkingWindows::userExitLeavesNoWorkingWindow()
     QFETCH(QString, how);
     QWidget *window = fillMainWindow(QStringLiteral("Ana"), QStringLiteral("June"), 27, 1980);
     if (fromResult) {
-        frmMain::showFresh()->close();
-        closeAllWindows();
-        fillMainWindow(QStringLiteral("Ana"), QStringLiteral("June"), 27, 1980)->cmdProceed_Click();
-        window = visibleWindow<frmMayanAnimalMoonSignResult>();
+        MainWindow::showFresh()->close();
+        closeProgramWindows();
+        fillMainWindow(QStringLiteral("Ana"), QStringLiteral("June"), 27, 1980)->find();
+        window = visibleWindow<ResultWindow>();
     }
     if (how == QLatin1String("close"))
         window->close();
@@ -267,13 +269,13 @@ void TestWorkingWindows::userExitLeavesNoWorkingWindow()
         QTest::mouseClick(window->findChild<QPushButton *>(how), Qt::LeftButton);
 
     const QStringList left = visibleWindowClasses();
-    QVERIFY2(!left.contains(QStringLiteral("frmMain"))
-                     && !left.contains(QStringLiteral("frmMayanAnimalMoonSignResult")),
+    QVERIFY2(!left.contains(QStringLiteral("MainWindow"))
+                     && !left.contains(QStringLiteral("ResultWindow")),
              qPrintable(left.join(QLatin1Char(' '))));
     // The exit ends at the appeal window, when there is one.
     QVERIFY(left.size() <= 1);
     if (!left.isEmpty())
-        QCOMPARE(left.first(), QStringLiteral("frmNagScreen2"));
+        QCOMPARE(left.first(), QStringLiteral("ExitAppealWindow"));
 }
 
 void TestWorkingWindows::linksOpenTheirPages_data()
@@ -281,7 +283,7 @@ void TestWorkingWindows::linksOpenTheirPages_data()
     QTest::addColumn<bool>("onResult");
     QTest::addColumn<QString>("control");
     QTest::addColumn<int>("page");
-    using modHelp::Page;
+    using SitePages::Page;
     for (bool onResult : {false, true}) {
         const char *window = onResult ? "result" : "main";
         const auto row = [&](const char *control, Page page) {
@@ -308,8 +310,8 @@ void TestWorkingWindows::linksOpenTheirPages()
     ScriptedDesktop desktop;
     QWidget *window = fillMainWindow(QStringLiteral("Ana"), QStringLiteral("March"), 7, 1990);
     if (onResult) {
-        static_cast<frmMain *>(window)->cmdProceed_Click();
-        window = visibleWindow<frmMayanAnimalMoonSignResult>();
+        static_cast<MainWindow *>(window)->find();
+        window = visibleWindow<ResultWindow>();
     }
     if (auto *action = window->findChild<QAction *>(control))
         action->trigger();
@@ -317,14 +319,14 @@ void TestWorkingWindows::linksOpenTheirPages()
         QTest::mouseClick(window->findChild<LinkLabel *>(control), Qt::LeftButton);
 
     QCOMPARE(desktop.openedUrls.size(), 1);
-    QCOMPARE(desktop.openedUrls.first(), modHelp::pageUrl(modHelp::Page(page)));
+    QCOMPARE(desktop.openedUrls.first(), SitePages::pageUrl(SitePages::Page(page)));
     // The window stays as it was.
     QVERIFY(window->isVisible());
 }
 
 void TestWorkingWindows::layoutFacts()
 {
-    frmMain *main = fillMainWindow(QStringLiteral("Ana"), QStringLiteral("March"), 7, 1990);
+    MainWindow *main = fillMainWindow(QStringLiteral("Ana"), QStringLiteral("March"), 7, 1990);
     QCOMPARE(main->centralWidget()->size(), QSize(479, 273));
     QCOMPARE(main->minimumSize(), main->maximumSize());
     QVERIFY(!(main->windowFlags() & Qt::WindowMaximizeButtonHint));
@@ -345,8 +347,8 @@ void TestWorkingWindows::layoutFacts()
     auto *strip = child<QGroupBox>(main, "fraFullBrand");
     QCOMPARE(strip->childAt(strip->rect().center())->objectName(), QStringLiteral("lblFullBrand"));
 
-    main->cmdProceed_Click();
-    auto *result = visibleWindow<frmMayanAnimalMoonSignResult>();
+    main->find();
+    auto *result = visibleWindow<ResultWindow>();
     QCOMPARE(result->centralWidget()->size(), QSize(616, 377));
     QVERIFY(result->windowFlags() & Qt::WindowMinimizeButtonHint);
     QVERIFY(!(result->windowFlags() & Qt::WindowMaximizeButtonHint));
@@ -362,7 +364,7 @@ void TestWorkingWindows::layoutFacts()
 void TestWorkingWindows::hiddenOpenButtonIsReachable()
 {
     ScriptedDesktop desktop;
-    frmMain *window = frmMain::showFresh();
+    MainWindow *window = MainWindow::showFresh();
     QVERIFY(QTest::qWaitForWindowActive(window));
     auto *open = child<QPushButton>(window, "cmdOpen");
     // Below the client area, yet in the focus order and on Alt+O.
@@ -382,12 +384,12 @@ void TestWorkingWindows::hiddenOpenButtonIsReachable()
     QCOMPARE(desktop.fileRequests.last().filter, QStringLiteral("Zel Free Zodiac Signs (*.zod)"));
     // A cancelled dialog changes nothing.
     QVERIFY(desktop.messages.isEmpty());
-    QCOMPARE(visibleWindowClasses(), QStringList {"frmMain"});
+    QCOMPARE(visibleWindowClasses(), QStringList {"MainWindow"});
 }
 
 void TestWorkingWindows::promotionalCaptions()
 {
-    frmMain *window = frmMain::showFresh();
+    MainWindow *window = MainWindow::showFresh();
     const QString cobrand = child<LinkLabel>(window, "lblCobrand")->text();
     // The caption's doubled ampersand shows as one; its runs of blanks stay.
     QVERIFY(cobrand.contains(QStringLiteral("site's name &  link here.")));
@@ -397,18 +399,17 @@ void TestWorkingWindows::promotionalCaptions()
     QCOMPARE(child<LinkLabel>(window, "lblFullBrand")->text().size(), 161);
     // Word joiners keep the address on one line; they are not part of the caption.
     const QString site = child<LinkLabel>(window, "Label61")->text().remove(QChar(0x2060));
-    QVERIFY(site.endsWith(QStringLiteral("Visit ") + modHelp::siteAddress()
+    QVERIFY(site.endsWith(QStringLiteral("Visit ") + SitePages::siteAddress()
                           + QStringLiteral(" Now")));
     // 115 characters with the default address.
     QCOMPARE(site.size(),
-             115 + modHelp::siteAddress().size()
+             115 + SitePages::siteAddress().size()
                      - QStringLiteral("http://www.velmora.example").size());
 }
 
 void TestWorkingWindows::longValueWidensItsLabel()
 {
-    DisplayMoonSign(QStringLiteral("Xibkay"));
-    auto *result = frmMayanAnimalMoonSignResult::loaded();
+    auto *result = ResultWindow::showReading(anaWith(signNamed(QStringLiteral("Xibkay"))));
     auto *crystal = child<QLabel>(result, "lblResult_2");
     const int designWidth = 37;
     QVERIFY(crystal->width() > designWidth);
@@ -416,9 +417,6 @@ void TestWorkingWindows::longValueWidensItsLabel()
     QCOMPARE(crystal->x(), 184);
     // The interpretation keeps its box.
     QCOMPARE(child<QLabel>(result, "lblResult_3")->size(), QSize(597, 125));
-    // A name that is no sign leaves the window as it was.
-    DisplayMoonSign(QStringLiteral("Balam"));
-    QCOMPARE(resultTexts(result).first(), QStringLiteral("Xibkay"));
 }
 
 void TestWorkingWindows::handShowsOnceThePointerComesOver_data()

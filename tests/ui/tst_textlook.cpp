@@ -1,3 +1,4 @@
+#include "tests/common/ProgramWindows.h"
 #include "tests/common/ScriptedDesktop.h"
 #include "tests/common/WindowHelpers.h"
 #include "widgets/ColourTable.h"
@@ -17,7 +18,7 @@ namespace {
 
 QWidget *openWindow(const QString &which)
 {
-    return openProgramWindow(which, signNamed(QStringLiteral("Jaguar")).index);
+    return openProgramWindow(which, signNamed(QStringLiteral("Jaguar")));
 }
 
 // No style sheet of its own, and none taken over from a parent: Qt's style-sheet machinery is
@@ -72,7 +73,7 @@ void TestTextLook::initTestCase()
 
 void TestTextLook::cleanup()
 {
-    closeAllWindows();
+    closeProgramWindows();
 }
 
 void TestTextLook::formsCarryNoLook_data()

@@ -1,16 +1,18 @@
 #include "base/AppInfo.h"
+#include "base/Scrambler.h"
+#include "base/SettingsStore.h"
 #include "base/Translations.h"
-#include "base/modHelp.h"
-#include "report/frmSave.h"
-#include "sign/modMayanAnimalMoonSign.h"
+#include "report/ReportWindow.h"
+#include "sign/Reading.h"
+#include "sign/SignTable.h"
+#include "tests/common/ProgramWindows.h"
 #include "tests/common/ScriptedDesktop.h"
 #include "tests/common/WindowHelpers.h"
-#include "ui/frmMain.h"
-#include "ui/frmMayanAnimalMoonSignResult.h"
-#include "ui/frmNagScreen2.h"
-#include "ui/modMayanAnimalMoonSignDisplay.h"
+#include "ui/ExitAppealWindow.h"
+#include "ui/MainWindow.h"
+#include "ui/ResultWindow.h"
+#include "web/SitePages.h"
 #include "web/UpdateReminder.h"
-#include "web/modHelpPages.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -28,8 +30,6 @@
 #include <QTextEdit>
 
 #include <functional>
-
-using namespace modMayanAnimalMoonSign;
 
 namespace {
 
@@ -93,11 +93,11 @@ QString wordsToTranslate(QString text)
     QStringList names {AppInfo::windowCaption(),
                        AppInfo::applicationTitle(),
                        QStringLiteral("Velmora Softwares"),
-                       modHelp::siteAddress(),
+                       SitePages::siteAddress(),
                        QStringLiteral("Balam"),
                        QStringLiteral("Ana")};
-    for (int i = 0; i < SignCount; ++i)
-        names << filledSign(i).mayanName;
+    for (const Sign &sign : SignTable::signs())
+        names << sign.mayanName;
     text.remove(QChar(0x2060));
     for (const QString &name : names)
         text.remove(name);
@@ -131,15 +131,7 @@ QStringList leftInEnglish(const QStringList &english, const QStringList &transla
 QWidget *openWindow(const QString &which, int sign, ScriptedDesktop &desktop)
 {
     desktop.randomAnswers = {0.1};
-    if (which == QLatin1String("report")) {
-        // The report shows what the result window shows.
-        DisplayMoonSign(filledSign(sign).mayanName);
-        const BirthInputType ana {QStringLiteral("Ana"), 7, QStringLiteral("March"), 1990};
-        auto *report = new frmSave(ana, frmMayanAnimalMoonSignResult::loaded()->resultCaptions());
-        report->show();
-        return report;
-    }
-    return openProgramWindow(which, sign);
+    return openProgramWindow(which, SignTable::signs().at(sign));
 }
 
 QMap<QString, QString> textsIn(const QString &language, const QString &window, int sign)
@@ -147,7 +139,7 @@ QMap<QString, QString> textsIn(const QString &language, const QString &window, i
     Translations::install(language);
     ScriptedDesktop desktop;
     const QMap<QString, QString> texts = readableTexts(openWindow(window, sign, desktop));
-    closeAllWindows();
+    closeProgramWindows();
     return texts;
 }
 
@@ -156,18 +148,18 @@ using Trigger = std::function<void(ScriptedDesktop &)>;
 
 void leaveNameBlank(ScriptedDesktop &)
 {
-    frmMain::showFresh()->cmdProceed_Click();
+    MainWindow::showFresh()->find();
 }
 
 void openSomethingElse(ScriptedDesktop &desktop)
 {
     desktop.pathAnswer = QStringLiteral("/nowhere/notes.txt");
-    frmMain::showFresh()->cmdOpen_Click();
+    MainWindow::showFresh()->open();
 }
 
 void typeSpaceInAddress(ScriptedDesktop &)
 {
-    auto *appeal = new frmNagScreen2;
+    auto *appeal = new ExitAppealWindow;
     appeal->show();
     QTest::keyClick(child<QLineEdit>(appeal, "txtEmail"), Qt::Key_Space);
 }
@@ -175,25 +167,24 @@ void typeSpaceInAddress(ScriptedDesktop &)
 // The addresses filled in, everything else left at its prompt.
 void referOnlyAddresses(const QString &email, const QString &friendEmail)
 {
-    auto *appeal = new frmNagScreen2;
+    auto *appeal = new ExitAppealWindow;
     appeal->show();
     child<QLineEdit>(appeal, "txtEmail")->setText(email);
     child<QLineEdit>(appeal, "txtFriendEmail")->setText(friendEmail);
-    appeal->cmdSubmit_Click();
+    appeal->submit();
 }
 
 void askUpdate(ScriptedDesktop &desktop)
 {
-    modHelp::writeSetting(QStringLiteral("Duration"), QStringLiteral("2026-01-01"));
+    SettingsStore::write(QStringLiteral("Duration"), QStringLiteral("2026-01-01"));
     desktop.todayAnswer = QDate(2026, 12, 7);
     desktop.messageAnswer = MessageButton::No;
-    CheckForUpdate();
+    UpdateReminder::check();
 }
 
-frmSave *reportOfAna()
+ReportWindow *reportOfAna()
 {
-    const BirthInputType ana {QStringLiteral("Ana"), 7, QStringLiteral("March"), 1990};
-    auto *report = new frmSave(ana, captionsOf(signNamed(QStringLiteral("Jaguar"))));
+    auto *report = new ReportWindow(anaWith(signNamed(QStringLiteral("Jaguar"))));
     report->show();
     return report;
 }
@@ -202,12 +193,12 @@ void saveIntoFolder(ScriptedDesktop &desktop)
 {
     // A folder cannot be written as a file: the dialog, then the failure.
     desktop.pathAnswer = QDir::tempPath();
-    reportOfAna()->cmdSave_Click();
+    reportOfAna()->save();
 }
 
 void printWithoutPrinter(ScriptedDesktop &)
 {
-    reportOfAna()->cmdPrint_Click();
+    reportOfAna()->print();
 }
 
 // Every message text, dialog title and file filter the action brought up, in order.
@@ -221,7 +212,7 @@ QStringList shownBy(const Trigger &trigger, const QString &language)
         shown << request.title << request.filter;
     for (const MessageRequest &message : desktop.messages)
         shown << message.text;
-    closeAllWindows();
+    closeProgramWindows();
     return shown;
 }
 
@@ -253,7 +244,7 @@ private slots:
 
 void TestLanguages::cleanup()
 {
-    closeAllWindows();
+    closeProgramWindows();
     Translations::install(QString());
 }
 
@@ -261,21 +252,22 @@ void TestLanguages::monthListShowsTheLanguageAndKeepsEnglish()
 {
     QVERIFY(Translations::install(QStringLiteral("es")));
     ScriptedDesktop desktop;
-    frmMain *window = frmMain::showFresh();
+    MainWindow *window = MainWindow::showFresh();
     auto *months = child<QComboBox>(window, "cboMonth");
     QCOMPARE(months->count(), 12);
     for (int i = 0; i < months->count(); ++i) {
-        QCOMPARE(months->itemData(i).toString(), monthNames().at(i));
-        QCOMPARE(months->itemText(i), displayText(monthNames().at(i)));
+        QCOMPARE(months->itemData(i).toString(), SignTable::monthNames().at(i));
+        QCOMPARE(months->itemText(i), SignTable::displayText(SignTable::monthNames().at(i)));
     }
     QCOMPARE(months->itemText(4), QStringLiteral("Mayo"));
     child<QLineEdit>(window, "txtName")->setText(QStringLiteral("Ana"));
     months->setCurrentIndex(4);
     child<QComboBox>(window, "cboDate")->setCurrentText(QStringLiteral("30"));
-    window->cmdProceed_Click();
+    window->find();
     // The rule reads the English month: late May is Tzub, not the Kaw of the rest of May.
-    QCOMPARE(BirthInput.strMonth, QStringLiteral("May"));
-    QCOMPARE(strMoonSign, QStringLiteral("Tzub"));
+    const Reading &found = visibleWindow<ResultWindow>()->shownReading();
+    QCOMPARE(found.month, QStringLiteral("May"));
+    QCOMPARE(found.sign.mayanName, QStringLiteral("Tzub"));
 }
 
 // Saved in Spanish, the reading opens in German and in English with the same person and date,
@@ -285,31 +277,29 @@ void TestLanguages::readingSavedInOneLanguageOpensInAnother()
     QTemporaryDir folder;
     ScriptedDesktop desktop;
     QVERIFY(Translations::install(QStringLiteral("es")));
-    frmMain *window = frmMain::showFresh();
+    MainWindow *window = MainWindow::showFresh();
     child<QLineEdit>(window, "txtName")->setText(QStringLiteral("José Núñez"));
     child<QComboBox>(window, "cboMonth")->setCurrentIndex(1);
     child<QComboBox>(window, "cboDate")->setCurrentText(QStringLiteral("29"));
     child<QComboBox>(window, "cboYear")->setCurrentText(QStringLiteral("1984"));
-    window->cmdProceed_Click();
-    const BirthInputType saved = BirthInput;
+    window->find();
     desktop.pathAnswer = folder.filePath(QStringLiteral("es.zod"));
-    frmSave(saved, frmMayanAnimalMoonSignResult::loaded()->resultCaptions()).cmdSave_Click();
+    ReportWindow(visibleWindow<ResultWindow>()->shownReading()).save();
     const QByteArray bytes = contents(desktop.pathAnswer);
     QVERIFY(!bytes.isEmpty());
 
     for (const QString &language : {QStringLiteral("de"), QString()}) {
-        closeAllWindows();
+        closeProgramWindows();
         QVERIFY(Translations::install(language));
-        BirthInput = {};
-        frmMain::showFresh()->openReading(folder.filePath(QStringLiteral("es.zod")));
-        QCOMPARE(BirthInput.strName, QStringLiteral("José Núñez"));
-        QCOMPARE(BirthInput.strMonth, QStringLiteral("February"));
-        QCOMPARE(BirthInput.intDate, qint16(29));
-        QCOMPARE(BirthInput.intYear, qint16(1984));
-        QCOMPARE(strMoonSign, QStringLiteral("Coz"));
+        MainWindow::showFresh()->openReading(folder.filePath(QStringLiteral("es.zod")));
+        const Reading opened = visibleWindow<ResultWindow>()->shownReading();
+        QCOMPARE(opened.name, QStringLiteral("José Núñez"));
+        QCOMPARE(opened.month, QStringLiteral("February"));
+        QCOMPARE(opened.day, 29);
+        QCOMPARE(opened.year, 1984);
+        QCOMPARE(opened.sign.mayanName, QStringLiteral("Coz"));
         desktop.pathAnswer = folder.filePath(language + QStringLiteral("again.zod"));
-        frmSave(BirthInput, frmMayanAnimalMoonSignResult::loaded()->resultCaptions())
-                .cmdSave_Click();
+        ReportWindow(opened).save();
         QCOMPARE(contents(desktop.pathAnswer), bytes);
     }
     QVERIFY(desktop.messages.isEmpty());
@@ -324,9 +314,9 @@ void TestLanguages::nothingLeftInEnglish_data()
         const QByteArray in = language.toLatin1();
         for (const char *window : {"main", "about", "report", "exit appeal"})
             QTest::addRow("%s %s", in.constData(), window) << language << window << 8;
-        for (int sign = 0; sign < SignCount; ++sign) {
+        for (int sign = 0; sign < SignTable::signCount; ++sign) {
             QTest::addRow("%s result %s", in.constData(),
-                          filledSign(sign).mayanName.toLatin1().constData())
+                          SignTable::signs().at(sign).mayanName.toLatin1().constData())
                     << language << "result" << sign;
         }
     }

@@ -1,9 +1,10 @@
 #include <QTest>
 
+#include "tests/common/ProgramWindows.h"
 #include "tests/common/ScriptedDesktop.h"
 #include "tests/common/WindowHelpers.h"
 #include "ui/ProgramTexts.h"
-#include "web/modHelpPages.h"
+#include "web/SitePages.h"
 #include "widgets/PageLinks.h"
 
 #include <QAccessible>
@@ -20,7 +21,7 @@ const QString defaultAddress = QStringLiteral("http://www.velmora.example");
 
 int lengthWithThisAddress(int defaultLength)
 {
-    return defaultLength + int(modHelp::siteAddress().size() - defaultAddress.size());
+    return defaultLength + int(SitePages::siteAddress().size() - defaultAddress.size());
 }
 
 // The lines a word-wrapped label breaks its caption into, word joiners left out.
@@ -61,7 +62,7 @@ private slots:
 
 void TestProgramTexts::cleanup()
 {
-    closeAllWindows();
+    closeProgramWindows();
 }
 
 void TestProgramTexts::lengths_data()
@@ -88,7 +89,7 @@ void TestProgramTexts::sloganEndsWithTheSite()
 {
     const QString slogan = PageLinks::siteSlogan();
     const QString ending
-            = QStringLiteral("Visit ") + modHelp::siteAddress() + QStringLiteral(" Now");
+            = QStringLiteral("Visit ") + SitePages::siteAddress() + QStringLiteral(" Now");
 
     QVERIFY2(slogan.endsWith(ending), qPrintable(slogan));
     // Two short sentences of praise come before the invitation.
@@ -111,7 +112,7 @@ void TestProgramTexts::supportTextNamesTheSite()
     QFETCH(int, n);
 
     const QString text = ProgramTexts::supportText(n);
-    QVERIFY2(text.contains(modHelp::siteAddress()), qPrintable(text));
+    QVERIFY2(text.contains(SitePages::siteAddress()), qPrintable(text));
     QVERIFY(!text.contains(QLatin1Char('%')));
     QVERIFY(!text.contains(QLatin1Char('\n')));
     QCOMPARE(text, text.trimmed());
@@ -127,7 +128,7 @@ void TestProgramTexts::aboutDescription()
 
     QVERIFY2(text.startsWith(fixed + QLatin1Char(' ')), qPrintable(text));
     const QString notice = text.mid(fixed.length() + 1);
-    QVERIFY2(notice.contains(modHelp::siteAddress()), qPrintable(notice));
+    QVERIFY2(notice.contains(SitePages::siteAddress()), qPrintable(notice));
     QVERIFY(notice.contains(QLatin1String("Velmora Softwares")));
     QVERIFY(!notice.startsWith(QLatin1Char(' ')));
     // The About label has no room left beyond 55 characters with the default address.
@@ -187,17 +188,18 @@ void TestProgramTexts::siteAddressStaysOnOneLine()
     QFETCH(double, random);
     ScriptedDesktop desktop;
     desktop.randomAnswers = {random};
-    QWidget *shown = openProgramWindow(window, signNamed(QStringLiteral("Jaguar")).index);
+    QWidget *shown = openProgramWindow(window, signNamed(QStringLiteral("Jaguar")));
     QVERIFY(QTest::qWaitForWindowExposed(shown));
     auto *caption = shown->findChild<QLabel *>(label);
     QVERIFY(caption && caption->wordWrap());
 
     const QString plain = QString(caption->text()).remove(QChar(0x2060));
-    QVERIFY(plain.contains(modHelp::siteAddress()));
+    QVERIFY(plain.contains(SitePages::siteAddress()));
     QCOMPARE(QAccessible::queryAccessibleInterface(caption)->text(QAccessible::Name), plain);
     const QStringList lines = wrappedLines(caption);
-    QVERIFY2(std::any_of(lines.begin(), lines.end(),
-                         [](const QString &line) { return line.contains(modHelp::siteAddress()); }),
+    QVERIFY2(std::any_of(
+                     lines.begin(), lines.end(),
+                     [](const QString &line) { return line.contains(SitePages::siteAddress()); }),
              qPrintable(lines.join(QLatin1String(" | "))));
 }
 

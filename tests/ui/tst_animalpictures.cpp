@@ -1,21 +1,22 @@
-#include "ui/modMayanAnimalMoonSignDisplay.h"
+#include "sign/SignTable.h"
+
+#include <QFile>
 
 #include <QImageReader>
 #include <QTest>
 
-// The pictures compiled into the program, by number: the sign with table index i has picture
-// i + 1, and each keeps its own stored size (the result window stretches it).
+// The pictures compiled into the program, in table order, each with its own stored size (the
+// result window stretches it).
 class TestAnimalPictures : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void pictureByNumber_data();
-    void pictureByNumber();
-    void noPictureOutsideTheList();
+    void pictureOfEachSign_data();
+    void pictureOfEachSign();
 };
 
-void TestAnimalPictures::pictureByNumber_data()
+void TestAnimalPictures::pictureOfEachSign_data()
 {
     QTest::addColumn<int>("number");
     QTest::addColumn<QString>("file");
@@ -39,12 +40,14 @@ void TestAnimalPictures::pictureByNumber_data()
     }
 }
 
-void TestAnimalPictures::pictureByNumber()
+void TestAnimalPictures::pictureOfEachSign()
 {
     QFETCH(int, number);
     QFETCH(QString, file);
     QFETCH(QSize, size);
-    const QPixmap picture = modMayanAnimalMoonSign::animalPicture(number);
+    const QString path = SignTable::signs().at(number - 1).picture;
+    QCOMPARE(path, QStringLiteral(":/animals/") + file);
+    const QPixmap picture(path);
     QCOMPARE(picture.size(), size);
     // A colour JPEG, stored without progressive encoding.
     QImageReader reader(QStringLiteral(":/animals/") + file);
@@ -57,12 +60,6 @@ void TestAnimalPictures::pictureByNumber()
     const QByteArray bytes = raw.readAll();
     QVERIFY(bytes.contains(QByteArray("\xFF\xC0", 2)));
     QVERIFY(!bytes.contains(QByteArray("\xFF\xC2", 2)));
-}
-
-void TestAnimalPictures::noPictureOutsideTheList()
-{
-    QVERIFY(modMayanAnimalMoonSign::animalPicture(0).isNull());
-    QVERIFY(modMayanAnimalMoonSign::animalPicture(14).isNull());
 }
 
 QTEST_MAIN(TestAnimalPictures)
