@@ -65,10 +65,25 @@ bool isAutoLink(const QTextCharFormat &format)
 
 // The place an href opens; empty for an href that names no place of its own ("#top",
 // "notes.html").
+// A file address that names another computer (file://host/share, a UNC path on Windows). Windows
+// would hand that computer the person's sign-in credentials on opening it, and a saved reading from
+// someone else can carry such an address in its name.
+bool namesAnotherComputer(const QUrl &url)
+{
+    if (url.scheme().compare(QLatin1String("file"), Qt::CaseInsensitive) != 0)
+        return false;
+    const QString host = url.host();
+    if (!host.isEmpty() && host.compare(QLatin1String("localhost"), Qt::CaseInsensitive) != 0)
+        return true;
+    // file:////host/share: the host hides in a path that starts with two slashes.
+    const QString path = url.path();
+    return path.startsWith(QLatin1String("//")) || path.startsWith(QLatin1String("\\\\"));
+}
+
 QUrl openableAddress(const QString &href)
 {
     const QUrl url(href, QUrl::TolerantMode);
-    return url.isRelative() ? QUrl() : url;
+    return url.isRelative() || namesAnotherComputer(url) ? QUrl() : url;
 }
 
 } // namespace
