@@ -7,9 +7,29 @@
 
 #include <cstdio>
 
+#ifdef Q_OS_WIN
+#include <qt_windows.h>
+#endif
+
 namespace {
 
 constexpr int usageError = 2;
+
+// A window program has no console of its own. Output that is not redirected goes to the console
+// the program was started from, when there is one; a redirected stream stays where it points.
+void reachStartingConsole()
+{
+#ifdef Q_OS_WIN
+    const bool outputFree = !GetStdHandle(STD_OUTPUT_HANDLE);
+    const bool errorsFree = !GetStdHandle(STD_ERROR_HANDLE);
+    if ((!outputFree && !errorsFree) || !AttachConsole(ATTACH_PARENT_PROCESS))
+        return;
+    if (outputFree)
+        std::freopen("CONOUT$", "w", stdout);
+    if (errorsFree)
+        std::freopen("CONOUT$", "w", stderr);
+#endif
+}
 
 // Qt's own options, which the application object takes out of the arguments after this parse:
 // accepted here, unlisted, so that a start such as "-platform wayland a.zod" still works.
@@ -97,6 +117,7 @@ int CommandLine::exitCode() const
 
 int CommandLine::print() const
 {
+    reachStartingConsole();
     std::FILE *stream = chosen == Action::Refuse ? stderr : stdout;
     std::fputs(text.toLocal8Bit().constData(), stream);
     std::fflush(stream);
