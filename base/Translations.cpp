@@ -76,6 +76,11 @@ QString chooseLanguage(const QStringList &uiLanguages)
         const QString language = name.section(QLatin1Char('_'), 0, 0).toLower();
         if (spoken.contains(language))
             return language;
+        // A language named without a country is that of the country Qt's locale data gives it:
+        // "pt" is Brazil's Portuguese. A named country keeps its own: "pt_PT" does not read
+        // Brazil's, whose spelling, words and manner of address differ.
+        if (name == language && spoken.contains(QLocale(language).name()))
+            return QLocale(language).name();
     }
     return {};
 }

@@ -8,12 +8,15 @@
 // their captions, and size their auto-size labels, once when they are made.
 namespace Translations {
 
-// The languages the program is translated into, besides its own English ("de", "es").
+// The languages the program is translated into, besides its own English ("de", "es", "fr",
+// "pt_BR").
 QStringList available();
 
 // The first of the person's languages, in their order of preference, that the program speaks:
-// a language code from available(), or the empty text for English. English, "C" and "POSIX"
-// stop the search, so a person who puts English before German reads English.
+// a language code from available(), or the empty text for English. A country the program has no
+// translation for falls back to the language ("de_AT" reads "de"); a language alone to the country
+// Qt's locale data gives it ("pt" reads "pt_BR"). English, "C" and "POSIX" stop the search, so a
+// person who puts English before German reads English.
 QString chooseLanguage(const QStringList &uiLanguages);
 
 // Replaces the translations in use with those of the language ("" for English, which needs

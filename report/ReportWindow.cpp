@@ -48,11 +48,18 @@ QTextCharFormat valueStyle()
 // The month is read in the person's language; the reading keeps it in English.
 QString dateOfBirth(const Reading &reading)
 {
+    const QString month = SignTable::displayText(reading.month);
+    const QString day = QString::number(reading.day);
+    const QString year = QString::number(reading.year);
+    // Some languages write the first of a month as an ordinal: "1er mars", "1º de março".
+    if (reading.day == 1) {
+        //: The date of birth in the report when it falls on the first of a month: %1 the
+        //: month's name, %2 the day (1), %3 the year, as in "March 1, 1990".
+        return ReportWindow::tr("%1 %2, %3", "first of a month").arg(month, day, year);
+    }
     //: The date of birth in the report: %1 the month's name, %2 the day, %3 the year, as in
     //: "March 7, 1990".
-    return ReportWindow::tr("%1 %2, %3")
-            .arg(SignTable::displayText(reading.month), QString::number(reading.day),
-                 QString::number(reading.year));
+    return ReportWindow::tr("%1 %2, %3").arg(month, day, year);
 }
 
 // The report is for reading and printing only: whatever the user does with the box, nothing of

@@ -39,7 +39,8 @@ constexpr std::array<SignRow, signCount> signRows = {{
         {"Coz", QT_TRANSLATE_NOOP("SignTable", "Hawk"), QT_TRANSLATE_NOOP("SignTable", "Amethyst"),
          ":/animals/08hawk.jpg"},
         {"Jaguar",
-         //: The Mayan word for jaguar, shown as this sign's animal: usually kept as it is.
+         //: The Mayan word for jaguar, shown as this sign's animal under the caption of the
+         //: animal's name in the reader's own language: the language's own name for the jaguar.
          QT_TRANSLATE_NOOP("SignTable", "Balam"), QT_TRANSLATE_NOOP("SignTable", "Alexandrite"),
          ":/animals/09balam.jpg"},
         {"Pek", QT_TRANSLATE_NOOP("SignTable", "Dog"), QT_TRANSLATE_NOOP("SignTable", "Pearl"),

@@ -82,7 +82,7 @@
     </message>
     <message>
         <source>Friend&apos;s Email Address</source>
-        <translation>E-Mail-Adresse des Freundes</translation>
+        <translation>E-Mail-Adresse deines Freundes</translation>
     </message>
     <message>
         <source>Your Email Address</source>
@@ -103,7 +103,7 @@
     <message>
         <source>Click Here To Visit %1 Now</source>
         <extracomment>A check box that works as a link; %1 is the site&apos;s address.</extracomment>
-        <translation>Klicke hier und besuche jetzt %1</translation>
+        <translation>Hier klicken und jetzt %1 besuchen</translation>
     </message>
     <message>
         <source>Email Address Cannot Contain Space</source>
@@ -121,7 +121,7 @@
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
         <extracomment>A banner of three lines in a fixed box. The two spaces after the first sentence and the four before the last are meant: keep them. The &amp; is a literal ampersand, not an access key; &quot;Help&quot; is the Help menu.</extracomment>
-        <translation>Versieh dieses Programm mit deiner Marke.  Mehr Treue und Besucher für deine Website: Name und Link deiner Seite hier. Siehe „Hilfe“.    Hier klicken für mehr Infos zum Co-Branding.</translation>
+        <translation>Versieh dieses Programm mit deiner Marke.  Mehr Stammbesucher für deine Website: Hier stehen Name und Link deiner Seite. Details unter „Hilfe“.    Hier klicken für mehr Infos zum Co-Branding.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
@@ -143,7 +143,7 @@
     </message>
     <message>
         <source>Name</source>
-        <extracomment>Caption in front of the name box: about 46 pixels wide.</extracomment>
+        <extracomment>Caption in front of the name box: about 46 pixels wide; a longer one grows to the left, up to about 64 pixels.</extracomment>
         <translation>Name</translation>
     </message>
     <message>
@@ -153,7 +153,7 @@
     <message>
         <source>Birth day</source>
         <extracomment>Screen readers only: the day of the month of the birth date.</extracomment>
-        <translation>Geburtstag</translation>
+        <translation>Tag der Geburt</translation>
     </message>
     <message>
         <source>Birth month</source>
@@ -252,7 +252,7 @@
     <message>
         <source>Please visit %1 regularly and take part in the discussions and activities there. Without regular visits from loyal users like you, we simply cannot support and maintain our free programs.</source>
         <extracomment>%1 is the site&apos;s address. A fixed box of four lines.</extracomment>
-        <translation>Bitte besuche %1 regelmäßig und mach bei den Diskussionen dort mit. Ohne die Besuche treuer Nutzer wie dir können wir unsere kostenlosen Programme nicht pflegen.</translation>
+        <translation>Bitte besuche %1 regelmäßig und mach bei den Diskussionen und Aktionen dort mit. Ohne regelmäßige Besuche von treuen Nutzern wie dir können wir unsere kostenlosen Programme einfach nicht weiter pflegen.</translation>
     </message>
     <message>
         <source>%1 is a free online discussion forum on all esoteric subjects. To help us develop and maintain this software, please visit it regularly.</source>
@@ -267,7 +267,7 @@
     <message>
         <source>If you enjoyed Zel Mayan Animal Sign, why not try our other programs? Velmora Softwares makes a whole range of software in astrology, psychic readings, tarot, numerology and the occult. Each one is simple to use, informative and fun, and a good companion for anyone curious about the hidden side of life. Have a look and find your next favourite.</source>
         <extracomment>Beside the maker&apos;s catalogue, in a fixed box 233 by 257 pixels.</extracomment>
-        <translation>Hat dir Zel Mayan Animal Sign gefallen? Dann probier doch unsere anderen Programme aus! Velmora Softwares bietet eine ganze Reihe von Programmen zu Astrologie, Hellsehen, Tarot, Numerologie und Okkultismus. Jedes ist einfach zu bedienen, informativ und unterhaltsam – ein guter Begleiter für alle, die neugierig auf die verborgene Seite des Lebens sind. Schau vorbei und finde deinen nächsten Liebling.</translation>
+        <translation>Hat dir Zel Mayan Animal Sign gefallen? Dann probier doch unsere anderen Programme aus! Velmora Softwares bietet eine ganze Reihe von Programmen zu Astrologie, Hellsehen, Tarot, Numerologie und Okkultismus. Jedes ist einfach zu bedienen, informativ und unterhaltsam – ein guter Begleiter für alle, die neugierig auf die verborgene Seite des Lebens sind. Schau dich um – vielleicht ist dein neues Lieblingsprogramm dabei.</translation>
     </message>
 </context>
 <context>
@@ -315,7 +315,7 @@
     </message>
     <message>
         <source>Friend&apos;s Email Address</source>
-        <translation>E-Mail-Adresse des Freundes</translation>
+        <translation>E-Mail-Adresse deines Freundes</translation>
     </message>
     <message>
         <source>Please Enter Your Friend&apos;s Email</source>
@@ -332,7 +332,7 @@
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
         <extracomment>A banner of three lines in a fixed box. The two spaces after the first sentence and the four before the last are meant: keep them. The &amp; is a literal ampersand, not an access key; &quot;Help&quot; is the Help menu.</extracomment>
-        <translation>Versieh dieses Programm mit deiner Marke.  Mehr Treue und Besucher für deine Website: Name und Link deiner Seite hier. Siehe „Hilfe“.    Hier klicken für mehr Infos zum Co-Branding.</translation>
+        <translation>Versieh dieses Programm mit deiner Marke.  Mehr Stammbesucher für deine Website: Hier stehen Name und Link deiner Seite. Details unter „Hilfe“.    Hier klicken für mehr Infos zum Co-Branding.</translation>
     </message>
     <message>
         <source>&amp;Save</source>
@@ -416,13 +416,19 @@
         <extracomment>%1 is the file&apos;s path, %2 the reason the system gives.</extracomment>
         <translation>Die Deutung konnte nicht in %1 gespeichert werden: %2</translation>
     </message>
+    <message>
+        <source>%1 %2, %3</source>
+        <comment>first of a month</comment>
+        <extracomment>The date of birth in the report when it falls on the first of a month: %1 the month&apos;s name, %2 the day (1), %3 the year, as in &quot;March 1, 1990&quot;.</extracomment>
+        <translation>%2. %1 %3</translation>
+    </message>
 </context>
 <context>
     <name>ResultWindow</name>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
         <extracomment>A banner of three lines in a fixed box. The two spaces after the first sentence and the four before the last are meant: keep them. The &amp; is a literal ampersand, not an access key; &quot;Help&quot; is the Help menu.</extracomment>
-        <translation>Versieh dieses Programm mit deiner Marke.  Mehr Treue und Besucher für deine Website: Name und Link deiner Seite hier. Siehe „Hilfe“.    Hier klicken für mehr Infos zum Co-Branding.</translation>
+        <translation>Versieh dieses Programm mit deiner Marke.  Mehr Stammbesucher für deine Website: Hier stehen Name und Link deiner Seite. Details unter „Hilfe“.    Hier klicken für mehr Infos zum Co-Branding.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
@@ -496,7 +502,7 @@
     </message>
     <message>
         <source>Make Money &amp;Online</source>
-        <translation>&amp;Online Geld verdienen</translation>
+        <translation>Online Geld &amp;verdienen</translation>
     </message>
 </context>
 <context>
@@ -515,7 +521,7 @@
     <message>
         <source>The bat is the first moon sign of the Mayan calendar, and those who carry it share the bat&apos;s gift for finding their way where others see only darkness. You sense what is going on around you before anyone says a word, and you trust that inner radar more than any map. To the Maya the bat was a messenger between the visible world and the hidden one, so no wonder you are drawn to questions most people never ask. You are sociable in small circles, loyal to the few you let come close, and happiest when you keep your own hours. Your weakness is a tendency to hide when you feel misunderstood. Step into the light now and then: the world needs your insight, and your friends miss you more than you know.</source>
         <extracomment>Tzootz, the bat. At most nine lines in the result window.</extracomment>
-        <translation>Die Fledermaus ist das erste Mondzeichen des Maya-Kalenders, und wer unter ihr geboren ist, teilt ihre Gabe, den Weg dort zu finden, wo andere nur Dunkelheit sehen. Du spürst, was um dich herum geschieht, bevor jemand ein Wort sagt, und du vertraust diesem inneren Radar mehr als jeder Landkarte. Für die Maya war die Fledermaus eine Botin zwischen der sichtbaren und der verborgenen Welt – kein Wunder also, dass dich Fragen reizen, die sich die meisten nie stellen. In kleiner Runde bist du gesellig, den wenigen, die du an dich heranlässt, bist du treu, und am glücklichsten bist du, wenn du deinem eigenen Rhythmus folgst. Deine Schwäche ist die Neigung, dich zu verstecken, wenn du dich missverstanden fühlst. Tritt ab und zu ins Licht: Die Welt braucht deine Einsicht, und deine Freunde vermissen dich mehr, als du ahnst.</translation>
+        <translation>Die Fledermaus ist das erste Mondzeichen des Maya-Kalenders, und wer unter ihr geboren ist, teilt ihre Gabe, den Weg dort zu finden, wo andere nur Dunkelheit sehen. Du spürst, was um dich herum geschieht, bevor jemand ein Wort sagt, und du vertraust diesem inneren Radar mehr als jeder Landkarte. Für die Maya war die Fledermaus eine Botin zwischen der sichtbaren und der verborgenen Welt – kein Wunder also, dass dich Fragen reizen, die sich die meisten nie stellen. In kleiner Runde bist du gesellig, den wenigen, die du an dich heranlässt, bist du treu, und am glücklichsten bist du, wenn du deinem eigenen Rhythmus folgst. Deine Schwäche ist die Neigung, dich zu verstecken, wenn du dich missverstanden fühlst. Tritt ab und zu ins Licht: Die Welt braucht dein Gespür, und deine Freunde vermissen dich mehr, als du ahnst.</translation>
     </message>
     <message>
         <source>People born under this sign thrive on challenges. Like the scorpion, you are built for harsh places, and a difficult task wakes you up rather than wearing you down. You prefer to work quietly and strike at the right moment, which is why others often underestimate you until the job is already done. The Maya linked the scorpion with the hunt and with sacrifice, and you too are willing to give up comfort for a goal you believe in. You are fiercely protective of your family and your friends, and your loyalty, once earned, does not waver. At the same time you guard your own feelings behind a tough shell, and people may find you hard to read. Your sting is sharp when you feel betrayed, so learn to pause before you answer an insult. When you let people see the warm heart under the armour, you will find that they are far more ready to help you than you expected.</source>
@@ -525,12 +531,12 @@
     <message>
         <source>The third sign of Mayan moon sign is deer. People born under the deer are gentle, graceful and alert, with a natural elegance that others notice the moment they enter a room. The Maya saw the stag as a noble animal that was also a gift of the forest, and you have that same generous spirit: you give your time and attention freely and you hate to see anybody left out. You are sensitive to atmosphere and quick to pick up a change of mood, which makes you a loyal friend and a careful listener. Your trusting nature can make you seem naïve, and now and then someone will take advantage of your kindness. You also tend to run from conflict rather than face it. Learn to stand your ground when it matters, because your quiet pride and your sense of fairness are stronger than you believe, and people respect a deer that does not bolt.</source>
         <extracomment>Keh, the deer or stag. At most nine lines in the result window.</extracomment>
-        <translation>Das dritte Zeichen des Maya-Mondkalenders ist der Hirsch. Wer unter dem Hirsch geboren ist, ist sanft, anmutig und wachsam, mit einer natürlichen Eleganz, die jedem auffällt, sobald er einen Raum betritt. Die Maya sahen im Hirsch ein edles Tier und zugleich ein Geschenk des Waldes, und du hast denselben großzügigen Geist: Du schenkst deine Zeit und Aufmerksamkeit gern und erträgst es nicht, wenn jemand ausgeschlossen wird. Du spürst Stimmungen genau und merkst schnell, wenn sie umschlagen – das macht dich zu einer treuen Seele, die gut zuhören kann. Dein Vertrauen kann naiv wirken, und hin und wieder nutzt jemand deine Güte aus. Konflikten gehst du lieber aus dem Weg, statt dich ihnen zu stellen. Lerne, standhaft zu bleiben, wenn es darauf ankommt, denn dein stiller Stolz und dein Sinn für Gerechtigkeit sind stärker, als du glaubst – und einen Hirsch, der nicht flieht, respektiert man.</translation>
+        <translation>Das dritte Zeichen des Maya-Mondkalenders ist der Hirsch. Wer unter dem Hirsch geboren ist, ist sanft, anmutig und wachsam, mit einer natürlichen Eleganz, die allen sofort auffällt, sobald du einen Raum betrittst. Die Maya sahen im Hirsch ein edles Tier und zugleich ein Geschenk des Waldes, und du hast denselben großzügigen Geist: Du schenkst deine Zeit und Aufmerksamkeit gern und erträgst es nicht, wenn jemand ausgeschlossen wird. Du spürst Stimmungen genau und merkst schnell, wenn sie umschlagen – das macht dich zu einer treuen Seele, die gut zuhören kann. Dein Vertrauen kann naiv wirken, und hin und wieder nutzt jemand deine Güte aus. Konflikten gehst du lieber aus dem Weg, statt dich ihnen zu stellen. Lerne, standhaft zu bleiben, wenn es darauf ankommt, denn dein stiller Stolz und dein Sinn für Gerechtigkeit sind stärker, als du glaubst – und einen Hirsch, der nicht flieht, respektiert man.</translation>
     </message>
     <message>
         <source>In many cultures, especially in western culture, the owl stands for wisdom, and for the Maya it was a night bird that carried messages from the spirit world. People born under the owl live partly in that unseen realm. You are intuitive, observant and often a little mysterious, and you notice the small details that everyone else walks past. Your dreams can be vivid and your hunches are frequently correct, so it pays to listen to them. You prefer deep conversation to small talk and would rather have one true friend than a crowd of acquaintances. Because you think so much, you can slip into worry or keep to yourself too long. Share what you see with those you trust: your insight is a gift that grows when it is given away.</source>
         <extracomment>Moan, the owl. At most nine lines in the result window.</extracomment>
-        <translation>In vielen Kulturen, besonders im Westen, steht die Eule für Weisheit, und für die Maya war sie ein Nachtvogel, der Botschaften aus der Geisterwelt überbrachte. Wer unter der Eule geboren ist, lebt zum Teil in diesem unsichtbaren Reich. Du bist intuitiv, aufmerksam und oft ein wenig geheimnisvoll, und dir fallen die kleinen Dinge auf, an denen alle anderen vorbeigehen. Deine Träume können sehr lebhaft sein, und deine Ahnungen treffen oft zu – es lohnt sich also, auf sie zu hören. Ein tiefes Gespräch ist dir lieber als Smalltalk, und ein wahrer Freund bedeutet dir mehr als eine Schar von Bekannten. Weil du so viel nachdenkst, kannst du ins Grübeln geraten oder dich zu lange zurückziehen. Teile, was du siehst, mit denen, denen du vertraust: Deine Einsicht ist ein Geschenk, das wächst, wenn man es weitergibt.</translation>
+        <translation>In vielen Kulturen, besonders im Westen, steht die Eule für Weisheit, und für die Maya war sie ein Nachtvogel, der Botschaften aus der Geisterwelt überbrachte. Wer unter der Eule geboren ist, lebt zum Teil in diesem unsichtbaren Reich. Du bist intuitiv, aufmerksam und oft ein wenig geheimnisvoll, und dir fallen die kleinen Dinge auf, an denen alle anderen vorbeigehen. Deine Träume können sehr lebhaft sein, und deine Ahnungen treffen oft zu – es lohnt sich also, auf sie zu hören. Ein tiefes Gespräch ist dir lieber als Smalltalk, und ein wahrer Freund bedeutet dir mehr als eine Schar von Bekannten. Weil du so viel nachdenkst, kannst du ins Grübeln geraten oder dich zu lange zurückziehen. Teile, was du siehst, mit denen, denen du vertraust: Dein Gespür ist ein Geschenk, das wächst, wenn man es weitergibt.</translation>
     </message>
     <message>
         <source>The fifth moon of the Mayan calendar belongs to the peacock, and people born under it are hard to overlook. You have a flair for colour and style, and you know how to make an entrance. Your charm is genuine rather than put on: you enjoy people, you like to entertain them, and you are at your best with an audience. The Maya prized the peacock&apos;s brilliant feathers as a sign of splendour and success, and you too tend to attract attention, opportunities and admirers wherever you go. You are ambitious and generous in equal measure, and you like to share your good fortune with those around you. The shadow side of this sign is pride. You can be hurt by criticism and may chase praise a little too eagerly. Remember that your real worth lies in your warmth and your confidence, not in your feathers, and the people who matter will love you all the more for it.</source>
@@ -540,7 +546,7 @@
     <message>
         <source>Due to its ability to change color, the lizard is a symbol of adaptability, and people born under this sign fit into almost any company or situation. You read a room quickly and adjust your manner without losing sight of who you are. The Maya admired the lizard for its patience in the sun and its speed when it has to move, and you share that mix of calm and quick reaction. You are practical, resourceful and curious, and you rarely panic when plans change; in fact you may enjoy it. Your flexibility can, however, make you hard to pin down, and others may wonder what you really think. Let them see your true colours more often; they are more attractive than any disguise.</source>
         <extracomment>Xibkay, the lizard. At most nine lines in the result window.</extracomment>
-        <translation>Weil sie ihre Farbe wechseln kann, ist die Eidechse ein Sinnbild der Anpassungsfähigkeit, und wer unter diesem Zeichen geboren ist, findet sich in fast jeder Gesellschaft und Lage zurecht. Du erfasst schnell die Stimmung in einem Raum und passt dein Auftreten an, ohne aus den Augen zu verlieren, wer du bist. Die Maya bewunderten die Eidechse für ihre Geduld in der Sonne und ihre Schnelligkeit, wenn sie sich bewegen muss, und du teilst diese Mischung aus Ruhe und rascher Reaktion. Du bist praktisch veranlagt, einfallsreich und neugierig und gerätst selten in Panik, wenn sich Pläne ändern; vielleicht genießt du es sogar. Deine Wandlungsfähigkeit macht es allerdings schwer, dich festzulegen, und andere fragen sich womöglich, was du wirklich denkst. Zeig ihnen öfter deine wahren Farben – sie sind anziehender als jede Verkleidung.</translation>
+        <translation>Weil sie ihre Farbe wechseln kann, ist die Eidechse ein Sinnbild der Anpassungsfähigkeit, und wer unter diesem Zeichen geboren ist, findet sich in fast jeder Gesellschaft und Lage zurecht. Du erfasst schnell die Stimmung in einem Raum und passt dein Auftreten an, ohne aus den Augen zu verlieren, wer du bist. Die Maya bewunderten die Eidechse für ihre Geduld in der Sonne und ihre Schnelligkeit, wenn sie sich bewegen muss, und du teilst diese Mischung aus Ruhe und rascher Reaktion. Du bist praktisch veranlagt, einfallsreich und neugierig und gerätst selten in Panik, wenn sich Pläne ändern; vielleicht genießt du es sogar. Deine Wandlungsfähigkeit macht es allerdings schwer, dich einzuordnen, und andere fragen sich womöglich, was du eigentlich denkst. Zeig ihnen öfter, wie du wirklich bist – das ist anziehender als jede Verkleidung.</translation>
     </message>
     <message>
         <source>&apos;Batz&apos; is the Mayan name for monkey. In Mayan stories the monkey was a patron of the arts, of music, writing and craft, and people born under this sign carry that creative spark. You are playful, clever and endlessly curious, and you can turn a dull afternoon into something memorable. Your sense of humour helps you make friends easily, and you have a way of solving problems that others find unusual but that usually works. You learn fast and love to try new things, although you may lose interest once the novelty wears off. Underneath the jokes you are more sensitive than you let on, and you care deeply about being accepted. Give your best ideas the time they need to grow, and do not be afraid to be serious now and again. Your talent is real, and it deserves to be finished as well as started.</source>
@@ -565,7 +571,7 @@
     <message>
         <source>The snake signifies healing power in Mayan culture. It sheds its skin and is renewed, and people born under this sign have the same capacity to heal, to change and to begin again. You are perceptive, calm and wise beyond your years, and others often come to you for comfort or advice. You have a strong, almost physical sense of people&apos;s feelings, and you may be drawn to medicine, counselling or any work that helps others recover. You tend to keep your own troubles hidden, and you can hold on to old hurts longer than is good for you. When you are under pressure you may become cold, guarded or secretive. Let go of what no longer serves you, just as the snake leaves its old skin behind, and you will discover how much fresh energy is still waiting for you.</source>
         <extracomment>Kaw, the snake. At most nine lines in the result window.</extracomment>
-        <translation>Die Schlange steht in der Kultur der Maya für Heilkraft. Sie häutet sich und erneuert sich, und wer unter diesem Zeichen geboren ist, hat dieselbe Fähigkeit, zu heilen, sich zu wandeln und neu anzufangen. Du bist scharfsinnig, ruhig und weise über dein Alter hinaus, und andere kommen oft zu dir, um Trost oder Rat zu suchen. Du spürst die Gefühle anderer stark, fast körperlich, und fühlst dich vielleicht zur Medizin, zur Beratung oder zu jeder Arbeit hingezogen, die anderen hilft, zu genesen. Deine eigenen Sorgen behältst du meist für dich, und alte Kränkungen hältst du oft länger fest, als dir guttut. Unter Druck kannst du kühl, verschlossen oder geheimnistuerisch werden. Lass los, was dir nicht mehr dient, so wie die Schlange ihre alte Haut zurücklässt, und du wirst entdecken, wie viel frische Energie noch auf dich wartet.</translation>
+        <translation>Die Schlange steht in der Kultur der Maya für Heilkraft. Sie häutet sich und erneuert sich, und wer unter diesem Zeichen geboren ist, hat dieselbe Fähigkeit, zu heilen, sich zu wandeln und neu anzufangen. Du bist scharfsinnig, ruhig und weiser, als dein Alter vermuten lässt, und andere kommen oft zu dir, um Trost oder Rat zu suchen. Du spürst die Gefühle anderer stark, fast körperlich, und fühlst dich vielleicht zur Medizin, zur Beratung oder zu jeder Arbeit hingezogen, die anderen hilft, zu genesen. Deine eigenen Sorgen behältst du meist für dich, und alte Kränkungen hältst du oft länger fest, als dir guttut. Unter Druck kannst du kühl, verschlossen oder geheimnistuerisch werden. Lass los, was dir nicht mehr dient, so wie die Schlange ihre alte Haut zurücklässt, und du wirst entdecken, wie viel frische Energie noch auf dich wartet.</translation>
     </message>
     <message>
         <source>Some of the rabbit-like qualities like restlessness, quickness and a lively imagination are clear in people born under this sign. The Maya connected the rabbit with the moon and with fertility, and you have a creative, playful mind that is always full of new plans. You are friendly, witty and good company, and your cheerful mood lifts the spirits of everyone around you. Your laughter is quick and infectious. You love games, puzzles and anything clever, and you have a knack for finding a smart way out of a tight spot. Because you enjoy novelty, you may jump from one project to the next and leave some of them unfinished. You can also be shy under the surface and uneasy in conflict. Give your ideas a home and the patience they need, and you will see that your imagination can build something lasting as well as delightful.</source>
@@ -645,8 +651,8 @@
     </message>
     <message>
         <source>Balam</source>
-        <extracomment>The Mayan word for jaguar, shown as this sign&apos;s animal: usually kept as it is.</extracomment>
-        <translation>Balam</translation>
+        <extracomment>The Mayan word for jaguar, shown as this sign&apos;s animal under the caption of the animal&apos;s name in the reader&apos;s own language: the language&apos;s own name for the jaguar.</extracomment>
+        <translation>Jaguar</translation>
     </message>
     <message>
         <source>Alexandrite</source>

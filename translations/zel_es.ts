@@ -16,7 +16,7 @@
     <message>
         <source>Click here for more details</source>
         <extracomment>One line; grows to the right up to the window&apos;s edge.</extracomment>
-        <translation>Haz clic para más detalles</translation>
+        <translation>Haz clic aquí para saber más</translation>
     </message>
     <message>
         <source>OK</source>
@@ -66,7 +66,7 @@
     <message>
         <source>Click Here To Visit Velmora Softwares</source>
         <extracomment>One line, 239 pixels wide. &quot;Velmora Softwares&quot; is the maker&apos;s name.</extracomment>
-        <translation>Haz clic y visita Velmora Softwares</translation>
+        <translation>Visita Velmora Softwares</translation>
     </message>
     <message>
         <source>Refer A Friend</source>
@@ -116,12 +116,12 @@
     <message>
         <source>Know your Mayan Animal Sign Personality now.  Zel Mayan Animal Sign gives you the result based on your date if birth. Get started now!</source>
         <extracomment>Two centred lines in a fixed box; two spaces after the first sentence. &quot;Zel Mayan Animal Sign&quot; is the program&apos;s name.</extracomment>
-        <translation>Descubre ya la personalidad de tu signo animal maya.  Zel Mayan Animal Sign te la revela según tu fecha de nacimiento. ¡Empieza ya!</translation>
+        <translation>Descubre ahora la personalidad de tu signo animal maya.  Zel Mayan Animal Sign te la revela según tu fecha de nacimiento. ¡Empieza ya!</translation>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
         <extracomment>A banner of three lines in a fixed box. The two spaces after the first sentence and the four before the last are meant: keep them. The &amp; is a literal ampersand, not an access key; &quot;Help&quot; is the Help menu.</extracomment>
-        <translation>Personaliza este programa con la marca de tu web.  Gana visitas y fidelidad: pon aquí el nombre y el enlace de tu web. Consulta la «Ayuda».    Haz clic aquí para saber más sobre el co-branding.</translation>
+        <translation>Personaliza este programa con la marca de tu web.  Gana visitas y fideliza a tu público: pon aquí el nombre y el enlace de tu web. Consulta la «Ayuda».    Haz clic aquí para saber más sobre la marca compartida.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
@@ -143,8 +143,8 @@
     </message>
     <message>
         <source>Name</source>
-        <extracomment>Caption in front of the name box: about 46 pixels wide.</extracomment>
-        <translation>Nom.</translation>
+        <extracomment>Caption in front of the name box: about 46 pixels wide; a longer one grows to the left, up to about 64 pixels.</extracomment>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Birth year</source>
@@ -216,7 +216,7 @@
     <message>
         <source>Select the source file</source>
         <extracomment>Title of the dialog that opens a saved reading.</extracomment>
-        <translation>Selecciona el archivo que quieres abrir</translation>
+        <translation>Seleccionar el archivo que quieres abrir</translation>
     </message>
     <message>
         <source>Zel Free Zodiac Signs (*.zod)</source>
@@ -252,7 +252,7 @@
     <message>
         <source>Please visit %1 regularly and take part in the discussions and activities there. Without regular visits from loyal users like you, we simply cannot support and maintain our free programs.</source>
         <extracomment>%1 is the site&apos;s address. A fixed box of four lines.</extracomment>
-        <translation>Visita %1 con regularidad y participa en sus debates y actividades. Sin las visitas de usuarios fieles como tú, no podemos mantener nuestros programas gratuitos.</translation>
+        <translation>Visita %1 a menudo y participa en sus debates y actividades. Sin las visitas habituales de usuarios fieles como tú, sencillamente no podemos mantener nuestros programas gratuitos.</translation>
     </message>
     <message>
         <source>%1 is a free online discussion forum on all esoteric subjects. To help us develop and maintain this software, please visit it regularly.</source>
@@ -267,7 +267,7 @@
     <message>
         <source>If you enjoyed Zel Mayan Animal Sign, why not try our other programs? Velmora Softwares makes a whole range of software in astrology, psychic readings, tarot, numerology and the occult. Each one is simple to use, informative and fun, and a good companion for anyone curious about the hidden side of life. Have a look and find your next favourite.</source>
         <extracomment>Beside the maker&apos;s catalogue, in a fixed box 233 by 257 pixels.</extracomment>
-        <translation>Si te ha gustado Zel Mayan Animal Sign, ¿por qué no pruebas nuestros otros programas? Velmora Softwares ofrece toda una gama de programas de astrología, lecturas psíquicas, tarot, numerología y ocultismo. Todos son fáciles de usar, informativos y divertidos: un buen compañero para quien sienta curiosidad por el lado oculto de la vida. Échales un vistazo y encuentra tu próximo favorito.</translation>
+        <translation>Si te ha gustado Zel Mayan Animal Sign, ¿por qué no pruebas nuestros otros programas? Velmora Softwares ofrece toda una gama de programas de astrología, videncia, tarot, numerología y ocultismo. Cada uno es fácil de usar, informativo y divertido: un buen compañero para quien sienta curiosidad por el lado oculto de la vida. Échales un vistazo y descubre tu nuevo favorito.</translation>
     </message>
 </context>
 <context>
@@ -332,7 +332,7 @@
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
         <extracomment>A banner of three lines in a fixed box. The two spaces after the first sentence and the four before the last are meant: keep them. The &amp; is a literal ampersand, not an access key; &quot;Help&quot; is the Help menu.</extracomment>
-        <translation>Personaliza este programa con la marca de tu web.  Gana visitas y fidelidad: pon aquí el nombre y el enlace de tu web. Consulta la «Ayuda».    Haz clic aquí para saber más sobre el co-branding.</translation>
+        <translation>Personaliza este programa con la marca de tu web.  Gana visitas y fideliza a tu público: pon aquí el nombre y el enlace de tu web. Consulta la «Ayuda».    Haz clic aquí para saber más sobre la marca compartida.</translation>
     </message>
     <message>
         <source>&amp;Save</source>
@@ -404,7 +404,7 @@
     <message>
         <source>Save Your Zodiac Signs Result ....</source>
         <extracomment>Title of the save dialog; the space and four dots at the end are the program&apos;s style.</extracomment>
-        <translation>Guarda el resultado de tu signo ....</translation>
+        <translation>Guardar el resultado de tu signo ....</translation>
     </message>
     <message>
         <source>Rich Text Format (*.zod)</source>
@@ -416,13 +416,19 @@
         <extracomment>%1 is the file&apos;s path, %2 the reason the system gives.</extracomment>
         <translation>No se pudo guardar la lectura en %1: %2</translation>
     </message>
+    <message>
+        <source>%1 %2, %3</source>
+        <comment>first of a month</comment>
+        <extracomment>The date of birth in the report when it falls on the first of a month: %1 the month&apos;s name, %2 the day (1), %3 the year, as in &quot;March 1, 1990&quot;.</extracomment>
+        <translation>%2 de %1 de %3</translation>
+    </message>
 </context>
 <context>
     <name>ResultWindow</name>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
         <extracomment>A banner of three lines in a fixed box. The two spaces after the first sentence and the four before the last are meant: keep them. The &amp; is a literal ampersand, not an access key; &quot;Help&quot; is the Help menu.</extracomment>
-        <translation>Personaliza este programa con la marca de tu web.  Gana visitas y fidelidad: pon aquí el nombre y el enlace de tu web. Consulta la «Ayuda».    Haz clic aquí para saber más sobre el co-branding.</translation>
+        <translation>Personaliza este programa con la marca de tu web.  Gana visitas y fideliza a tu público: pon aquí el nombre y el enlace de tu web. Consulta la «Ayuda».    Haz clic aquí para saber más sobre la marca compartida.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
@@ -520,17 +526,17 @@
     <message>
         <source>People born under this sign thrive on challenges. Like the scorpion, you are built for harsh places, and a difficult task wakes you up rather than wearing you down. You prefer to work quietly and strike at the right moment, which is why others often underestimate you until the job is already done. The Maya linked the scorpion with the hunt and with sacrifice, and you too are willing to give up comfort for a goal you believe in. You are fiercely protective of your family and your friends, and your loyalty, once earned, does not waver. At the same time you guard your own feelings behind a tough shell, and people may find you hard to read. Your sting is sharp when you feel betrayed, so learn to pause before you answer an insult. When you let people see the warm heart under the armour, you will find that they are far more ready to help you than you expected.</source>
         <extracomment>Dzec, the scorpion. At most nine lines in the result window.</extracomment>
-        <translation>Las personas nacidas bajo este signo crecen ante los desafíos. Como el escorpión, naciste para los lugares duros, y una tarea difícil te despierta en lugar de desgastarte. Prefieres trabajar en silencio y atacar en el momento justo; por eso los demás suelen subestimarte hasta que el trabajo ya está hecho. Los mayas asociaban el escorpión con la caza y el sacrificio, y tú también sabes renunciar a la comodidad por una meta en la que crees. Proteges con fiereza a tu familia y a tus amigos, y tu lealtad, una vez ganada, no flaquea. A la vez guardas tus sentimientos tras un caparazón duro, y a la gente puede costarle leerte. Tu aguijón es afilado cuando sientes una traición, así que aprende a detenerte antes de responder a un insulto. Si dejas ver el corazón cálido que hay bajo la armadura, descubrirás que los demás están mucho más dispuestos a ayudarte de lo que esperabas.</translation>
+        <translation>Las personas nacidas bajo este signo se crecen ante los desafíos. Como el escorpión, naciste para los lugares inhóspitos, y una tarea difícil te despierta en lugar de desgastarte. Prefieres trabajar en silencio y atacar en el momento justo; por eso los demás suelen subestimarte hasta que el trabajo ya está hecho. Los mayas asociaban el escorpión con la caza y el sacrificio, y tú también sabes renunciar a la comodidad por una meta en la que crees. Proteges con fiereza a tu familia y a tus amigos, y tu lealtad, una vez ganada, no flaquea. A la vez guardas tus sentimientos tras un caparazón duro, y a la gente puede costarle descifrarte. Ante una traición, tu aguijón es afilado, así que aprende a detenerte antes de responder a un insulto. Si dejas ver el corazón cálido que hay bajo la armadura, descubrirás que los demás están mucho más dispuestos a ayudarte de lo que esperabas.</translation>
     </message>
     <message>
         <source>The third sign of Mayan moon sign is deer. People born under the deer are gentle, graceful and alert, with a natural elegance that others notice the moment they enter a room. The Maya saw the stag as a noble animal that was also a gift of the forest, and you have that same generous spirit: you give your time and attention freely and you hate to see anybody left out. You are sensitive to atmosphere and quick to pick up a change of mood, which makes you a loyal friend and a careful listener. Your trusting nature can make you seem naïve, and now and then someone will take advantage of your kindness. You also tend to run from conflict rather than face it. Learn to stand your ground when it matters, because your quiet pride and your sense of fairness are stronger than you believe, and people respect a deer that does not bolt.</source>
         <extracomment>Keh, the deer or stag. At most nine lines in the result window.</extracomment>
-        <translation>El tercer signo lunar maya es el ciervo. Quienes nacen bajo el ciervo son amables, elegantes y atentos, con una gracia natural que todos notan en cuanto entran en una sala. Los mayas veían en el ciervo un animal noble que era también un regalo del bosque, y tú tienes ese mismo espíritu generoso: das tu tiempo y tu atención sin reservas y no soportas ver a nadie excluido. Eres sensible al ambiente y captas enseguida un cambio de humor, lo que te convierte en una amistad leal y en alguien que sabe escuchar. Tu naturaleza confiada puede pasar por ingenuidad, y a veces alguien se aprovechará de tu bondad. También tiendes a huir del conflicto en lugar de afrontarlo. Aprende a mantenerte firme cuando importa, porque tu orgullo sereno y tu sentido de la justicia son más fuertes de lo que crees, y la gente respeta al ciervo que no sale huyendo.</translation>
+        <translation>El tercer signo lunar maya es el ciervo. Quienes nacen bajo el ciervo son amables, elegantes y atentos, y su gracia natural salta a la vista en cuanto entran en una sala. Los mayas veían en el ciervo un animal noble que era también un regalo del bosque, y tú tienes ese mismo espíritu generoso: das tu tiempo y tu atención sin reservas y no soportas ver a nadie excluido. Eres sensible al ambiente y captas enseguida un cambio de humor, lo que te convierte en una amistad leal y en alguien que sabe escuchar. Tu naturaleza confiada puede pasar por ingenuidad, y a veces alguien se aprovechará de tu bondad. También tiendes a huir del conflicto en lugar de afrontarlo. Aprende a mantenerte firme cuando importa, porque tu orgullo sereno y tu sentido de la justicia son más fuertes de lo que crees, y la gente respeta al ciervo que no sale huyendo.</translation>
     </message>
     <message>
         <source>In many cultures, especially in western culture, the owl stands for wisdom, and for the Maya it was a night bird that carried messages from the spirit world. People born under the owl live partly in that unseen realm. You are intuitive, observant and often a little mysterious, and you notice the small details that everyone else walks past. Your dreams can be vivid and your hunches are frequently correct, so it pays to listen to them. You prefer deep conversation to small talk and would rather have one true friend than a crowd of acquaintances. Because you think so much, you can slip into worry or keep to yourself too long. Share what you see with those you trust: your insight is a gift that grows when it is given away.</source>
         <extracomment>Moan, the owl. At most nine lines in the result window.</extracomment>
-        <translation>En muchas culturas, sobre todo en la occidental, el búho representa la sabiduría, y para los mayas era un ave nocturna que traía mensajes del mundo de los espíritus. Quienes nacen bajo el búho viven en parte en ese reino invisible. Tienes intuición, buen ojo y un aire algo misterioso, y te fijas en los pequeños detalles que todos los demás pasan por alto. Tus sueños pueden ser muy vívidos y tus corazonadas suelen acertar, así que vale la pena escucharlas. Prefieres una conversación profunda a la charla trivial, y antes que una multitud de conocidos quieres una sola amistad verdadera. Como piensas tanto, puedes caer en la preocupación o encerrarte demasiado tiempo. Comparte lo que ves con las personas en quienes confías: tu intuición es un don que crece cuando se regala.</translation>
+        <translation>En muchas culturas, sobre todo en la occidental, el búho representa la sabiduría, y para los mayas era un ave nocturna que traía mensajes del mundo de los espíritus. Quienes nacen bajo el búho viven en parte en ese reino invisible. Tienes intuición, buen ojo y un aire algo misterioso, y te fijas en los pequeños detalles que todos los demás pasan por alto. Tus sueños pueden ser muy vívidos y tus corazonadas suelen acertar, así que vale la pena escucharlas. Prefieres una conversación profunda a la charla trivial, y antes que una multitud de conocidos quieres una sola amistad verdadera. Como piensas tanto, puedes caer en la preocupación o encerrarte demasiado tiempo. Comparte lo que ves con las personas en quienes confías: tu lucidez es un don que crece cuando se regala.</translation>
     </message>
     <message>
         <source>The fifth moon of the Mayan calendar belongs to the peacock, and people born under it are hard to overlook. You have a flair for colour and style, and you know how to make an entrance. Your charm is genuine rather than put on: you enjoy people, you like to entertain them, and you are at your best with an audience. The Maya prized the peacock&apos;s brilliant feathers as a sign of splendour and success, and you too tend to attract attention, opportunities and admirers wherever you go. You are ambitious and generous in equal measure, and you like to share your good fortune with those around you. The shadow side of this sign is pride. You can be hurt by criticism and may chase praise a little too eagerly. Remember that your real worth lies in your warmth and your confidence, not in your feathers, and the people who matter will love you all the more for it.</source>
@@ -540,7 +546,7 @@
     <message>
         <source>Due to its ability to change color, the lizard is a symbol of adaptability, and people born under this sign fit into almost any company or situation. You read a room quickly and adjust your manner without losing sight of who you are. The Maya admired the lizard for its patience in the sun and its speed when it has to move, and you share that mix of calm and quick reaction. You are practical, resourceful and curious, and you rarely panic when plans change; in fact you may enjoy it. Your flexibility can, however, make you hard to pin down, and others may wonder what you really think. Let them see your true colours more often; they are more attractive than any disguise.</source>
         <extracomment>Xibkay, the lizard. At most nine lines in the result window.</extracomment>
-        <translation>Por su capacidad de cambiar de color, el lagarto es un símbolo de adaptabilidad, y quienes nacen bajo este signo encajan en casi cualquier compañía o situación. Captas enseguida el ambiente de una sala y ajustas tu forma de actuar sin perder de vista quién eres. Los mayas admiraban la paciencia del lagarto al sol y su rapidez cuando tiene que moverse, y tú compartes esa mezcla de calma y reacción rápida. Tienes sentido práctico, ingenio y curiosidad, y rara vez te alteras cuando cambian los planes; de hecho, puede que hasta lo disfrutes. Sin embargo, tu flexibilidad puede hacer que cueste saber a qué atenerse contigo, y los demás quizá se pregunten qué piensas de verdad. Déjales ver tus verdaderos colores más a menudo: son más atractivos que cualquier disfraz.</translation>
+        <translation>Por su capacidad de cambiar de color, el lagarto es un símbolo de adaptabilidad, y quienes nacen bajo este signo encajan en casi cualquier compañía o situación. Captas enseguida el ambiente de una sala y ajustas tu forma de actuar sin perder de vista quién eres. Los mayas admiraban la paciencia del lagarto al sol y su rapidez cuando tiene que moverse, y tú compartes esa mezcla de calma y reacción rápida. Tienes sentido práctico, ingenio y curiosidad, y rara vez te alteras cuando cambian los planes; de hecho, puede que hasta lo disfrutes. Sin embargo, tu flexibilidad puede hacer que cueste saber a qué atenerse contigo, y los demás quizá se pregunten qué piensas realmente. Déjales ver más a menudo cómo eres de verdad: es más atractivo que cualquier disfraz.</translation>
     </message>
     <message>
         <source>&apos;Batz&apos; is the Mayan name for monkey. In Mayan stories the monkey was a patron of the arts, of music, writing and craft, and people born under this sign carry that creative spark. You are playful, clever and endlessly curious, and you can turn a dull afternoon into something memorable. Your sense of humour helps you make friends easily, and you have a way of solving problems that others find unusual but that usually works. You learn fast and love to try new things, although you may lose interest once the novelty wears off. Underneath the jokes you are more sensitive than you let on, and you care deeply about being accepted. Give your best ideas the time they need to grow, and do not be afraid to be serious now and again. Your talent is real, and it deserves to be finished as well as started.</source>
@@ -560,7 +566,7 @@
     <message>
         <source>In Mayan language, Dog is called &apos;Pek&apos;. The Maya believed that the dog guided souls safely through the underworld, and people born under this sign are guides and companions in everyday life too. You are loyal, honest and dependable, the friend who turns up when you are needed and stays until the work is done. You have a strong sense of right and wrong and you speak up for anyone who is treated unfairly. You are a tireless worker. Family and home matter a great deal to you, and you are happiest when the people you love are close by. Your devotion is your great gift, but it can also make you possessive or anxious when you feel left out. Remember to look after yourself as carefully as you look after everyone else, and trust that the love you give so freely will come back to you.</source>
         <extracomment>Pek, the dog. At most nine lines in the result window.</extracomment>
-        <translation>En lengua maya, el perro se llama «Pek». Los mayas creían que el perro guiaba a las almas sanas y salvas por el inframundo, y quienes nacen bajo este signo también son guías y compañía en la vida diaria. Eres una persona leal, honesta y de confianza: la que aparece cuando se la necesita y se queda hasta que el trabajo está hecho. Tienes un fuerte sentido del bien y del mal, y alzas la voz por cualquiera a quien traten injustamente. Trabajas sin descanso. La familia y el hogar significan mucho para ti, y eres más feliz cuando tus seres queridos están cerca. Tu entrega es tu gran don, pero también puede despertar en ti celos o inquietud cuando te sientes al margen. Recuerda cuidarte con el mismo esmero con que cuidas a los demás, y confía en que el amor que das con tanta generosidad volverá a ti.</translation>
+        <translation>En lengua maya, el perro se llama «Pek». Los mayas creían que el perro guiaba a las almas a salvo por el inframundo, y quienes nacen bajo este signo también son guías y compañía en la vida diaria. Eres una persona leal, honesta y de confianza: la que aparece cuando se la necesita y se queda hasta que el trabajo está hecho. Tienes un fuerte sentido del bien y del mal, y alzas la voz por cualquiera a quien traten injustamente. Trabajas sin descanso. La familia y el hogar significan mucho para ti, y eres más feliz cuando tus seres queridos están cerca. Tu entrega es tu gran don, pero también puede despertar en ti celos o inquietud cuando te sientes al margen. Recuerda cuidarte con el mismo esmero con que cuidas a los demás, y confía en que el amor que das con tanta generosidad volverá a ti.</translation>
     </message>
     <message>
         <source>The snake signifies healing power in Mayan culture. It sheds its skin and is renewed, and people born under this sign have the same capacity to heal, to change and to begin again. You are perceptive, calm and wise beyond your years, and others often come to you for comfort or advice. You have a strong, almost physical sense of people&apos;s feelings, and you may be drawn to medicine, counselling or any work that helps others recover. You tend to keep your own troubles hidden, and you can hold on to old hurts longer than is good for you. When you are under pressure you may become cold, guarded or secretive. Let go of what no longer serves you, just as the snake leaves its old skin behind, and you will discover how much fresh energy is still waiting for you.</source>
@@ -645,8 +651,8 @@
     </message>
     <message>
         <source>Balam</source>
-        <extracomment>The Mayan word for jaguar, shown as this sign&apos;s animal: usually kept as it is.</extracomment>
-        <translation>Balam</translation>
+        <extracomment>The Mayan word for jaguar, shown as this sign&apos;s animal under the caption of the animal&apos;s name in the reader&apos;s own language: the language&apos;s own name for the jaguar.</extracomment>
+        <translation>Jaguar</translation>
     </message>
     <message>
         <source>Alexandrite</source>
@@ -684,52 +690,52 @@
     </message>
     <message>
         <source>January</source>
-        <translation>Enero</translation>
+        <translation>enero</translation>
     </message>
     <message>
         <source>February</source>
-        <translation>Febrero</translation>
+        <translation>febrero</translation>
     </message>
     <message>
         <source>March</source>
-        <translation>Marzo</translation>
+        <translation>marzo</translation>
     </message>
     <message>
         <source>April</source>
-        <translation>Abril</translation>
+        <translation>abril</translation>
     </message>
     <message>
         <source>May</source>
         <extracomment>The month.</extracomment>
-        <translation>Mayo</translation>
+        <translation>mayo</translation>
     </message>
     <message>
         <source>June</source>
-        <translation>Junio</translation>
+        <translation>junio</translation>
     </message>
     <message>
         <source>July</source>
-        <translation>Julio</translation>
+        <translation>julio</translation>
     </message>
     <message>
         <source>August</source>
-        <translation>Agosto</translation>
+        <translation>agosto</translation>
     </message>
     <message>
         <source>September</source>
-        <translation>Septiembre</translation>
+        <translation>septiembre</translation>
     </message>
     <message>
         <source>October</source>
-        <translation>Octubre</translation>
+        <translation>octubre</translation>
     </message>
     <message>
         <source>November</source>
-        <translation>Noviembre</translation>
+        <translation>noviembre</translation>
     </message>
     <message>
         <source>December</source>
-        <translation>Diciembre</translation>
+        <translation>diciembre</translation>
     </message>
 </context>
 <context>

@@ -17,8 +17,10 @@ QString aboutDescription()
             "Zel Mayan Animal Sign finds your Mayan animal sign from your date of birth. Each "
             "animal of the Mayan zodiac is attributed with different characteristics which are "
             "reflected in your personality.");
-    // A name and an address: the notice reads the same in every language.
-    return description + QStringLiteral(" © Velmora Softwares, %1.").arg(SitePages::siteAddress());
+    // A name and an address: the notice reads the same in every language. No-break spaces keep
+    // the sign and the maker's name on one line, as the address is.
+    return description
+            + QStringLiteral(" ©\u00A0Velmora\u00A0Softwares, %1.").arg(SitePages::siteAddress());
 }
 
 QString supportText(int n)

@@ -48,6 +48,17 @@ void fixClientSize(QWidget *window, QSize clientSize)
     }
 }
 
+bool runsIntoSibling(const QWidget *widget, const QRect &place)
+{
+    const QList<QWidget *> siblings
+            = widget->parentWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+    for (const QWidget *sibling : siblings) {
+        if (sibling != widget && !sibling->isHidden() && sibling->geometry().intersects(place))
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 void apply(QWidget *window, QSize clientSize, Minimise minimise, const QColor &background)
@@ -68,8 +79,21 @@ void fitAutoSizeLabels(QWidget *container)
 {
     const QList<QLabel *> labels = container->findChildren<QLabel *>();
     for (QLabel *label : labels) {
-        if (label->property("autoSize").toBool())
-            label->resize(label->sizeHint());
+        if (!label->property("autoSize").toBool())
+            continue;
+        const QRect form = label->geometry();
+        QRect fitted(form.topLeft(), label->sizeHint());
+        // A caption that a language makes longer than the form's room would run into the control
+        // beside it: it grows towards its container's edge instead and ends where the form ends
+        // it. A caption that fits stays where the form puts it.
+        if (runsIntoSibling(label, fitted)) {
+            QRect leftwards = fitted;
+            leftwards.moveRight(form.right());
+            if (leftwards.left() >= label->parentWidget()->contentsRect().left()
+                && !runsIntoSibling(label, leftwards))
+                fitted = leftwards;
+        }
+        label->setGeometry(fitted);
     }
 }
 

@@ -19,7 +19,8 @@ enum class Minimise { No, Yes };
 // and labels marked autoSize sized to their captions.
 void apply(QWidget *window, QSize clientSize, Minimise minimise = Minimise::No,
            const QColor &background = QColor(ColourTable::windowGreen));
-// Labels marked autoSize take exactly the size of their caption, growing right and down.
+// Labels marked autoSize take exactly the size of their caption, growing right and down; one that
+// would then run into a control beside it grows left instead, as far as its container allows.
 void fitAutoSizeLabels(QWidget *container);
 void centreOnScreen(QWidget *window);
 // A wrapping caption that holds a web address: the address is kept on one line by word joiners

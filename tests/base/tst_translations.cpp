@@ -25,7 +25,7 @@ class TestTranslations : public QObject
 
 private slots:
     void cleanup();
-    void bothLanguagesAreCompiledIn();
+    void everyLanguageIsCompiledIn();
     void chooseLanguage_data();
     void chooseLanguage();
     void installReplacesTheLanguage_data();
@@ -41,11 +41,11 @@ void TestTranslations::cleanup()
     Translations::install(QString());
 }
 
-void TestTranslations::bothLanguagesAreCompiledIn()
+void TestTranslations::everyLanguageIsCompiledIn()
 {
     QStringList languages = Translations::available();
     languages.sort();
-    QCOMPARE(languages, (QStringList {QStringLiteral("de"), QStringLiteral("es")}));
+    QCOMPARE(languages, (QStringList {"de", "es", "fr", "pt_BR"}));
 }
 
 void TestTranslations::chooseLanguage_data()
@@ -55,11 +55,15 @@ void TestTranslations::chooseLanguage_data()
     QTest::newRow("Spanish") << QStringList {"es-ES", "es"} << "es";
     QTest::newRow("a region of German") << QStringList {"de-AT", "de"} << "de";
     QTest::newRow("a locale's name") << QStringList {"es_MX.UTF-8"} << "es";
-    QTest::newRow("first one spoken") << QStringList {"fr-FR", "fr", "de-DE"} << "de";
+    QTest::newRow("a region of French") << QStringList {"fr-CA", "fr-Latn-CA"} << "fr";
+    QTest::newRow("Brazil") << QStringList {"pt-BR", "pt"} << "pt_BR";
+    QTest::newRow("Portuguese alone") << QStringList {"pt"} << "pt_BR";
+    QTest::newRow("Portugal") << QStringList {"pt-PT", "pt-Latn-PT"} << "";
+    QTest::newRow("first one spoken") << QStringList {"it-IT", "it", "de-DE"} << "de";
     QTest::newRow("English before German") << QStringList {"en-GB", "de-DE"} << "";
     QTest::newRow("C") << QStringList {"C"} << "";
     QTest::newRow("POSIX") << QStringList {"POSIX", "es"} << "";
-    QTest::newRow("none spoken") << QStringList {"pt-BR", "pt"} << "";
+    QTest::newRow("none spoken") << QStringList {"it-IT", "it"} << "";
     QTest::newRow("nothing") << QStringList {} << "";
 }
 
@@ -77,8 +81,14 @@ void TestTranslations::installReplacesTheLanguage_data()
     QTest::addColumn<QString>("month");
     QTest::addColumn<QString>("yes");
     QTest::newRow("es") << "es"
-                        << "Mayo"
+                        << "mayo"
                         << "&Sí";
+    QTest::newRow("fr") << "fr"
+                        << "mai"
+                        << "&Oui";
+    QTest::newRow("pt_BR") << "pt_BR"
+                           << "maio"
+                           << "&Sim";
     QTest::newRow("de") << "de"
                         << "Mai"
                         << "&Ja";
@@ -100,7 +110,7 @@ void TestTranslations::installReplacesTheLanguage()
 void TestTranslations::unknownLanguageLeavesEnglish()
 {
     QVERIFY(Translations::install(QStringLiteral("de")));
-    QVERIFY(!Translations::install(QStringLiteral("fr")));
+    QVERIFY(!Translations::install(QStringLiteral("it")));
     QCOMPARE(programMonth(), QStringLiteral("May"));
     QCOMPARE(qtYesButton(), QStringLiteral("&Yes"));
 }
@@ -139,14 +149,26 @@ void TestTranslations::systemLocale_data()
     QTest::newRow("fr_FR") << "fr_FR.UTF-8"
                            << ""
                            << ""
+                           << "fr";
+    QTest::newRow("pt_BR") << "pt_BR.UTF-8"
+                           << ""
+                           << ""
+                           << "pt_BR";
+    QTest::newRow("pt_PT") << "pt_PT.UTF-8"
+                           << ""
+                           << ""
+                           << "";
+    QTest::newRow("it_IT") << "it_IT.UTF-8"
+                           << ""
+                           << ""
                            << "";
     QTest::newRow("LC_ALL over LANG") << "de_DE.UTF-8"
                                       << "es_ES.UTF-8"
                                       << ""
                                       << "es";
-    QTest::newRow("LANGUAGE list") << "fr_FR.UTF-8"
+    QTest::newRow("LANGUAGE list") << "it_IT.UTF-8"
                                    << ""
-                                   << "fr:de"
+                                   << "it:de"
                                    << "de";
     QTest::newRow("LANGUAGE English first") << "de_DE.UTF-8"
                                             << ""

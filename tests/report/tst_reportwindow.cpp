@@ -3,6 +3,7 @@
 #include "tests/common/ScriptedPrinter.h"
 #include "tests/common/WindowHelpers.h"
 
+#include "base/Translations.h"
 #include "report/ReportWindow.h"
 #include "report/SavedReadingFile.h"
 #include "web/SitePages.h"
@@ -162,8 +163,8 @@ private slots:
 
     // The report.
     void reportReadsLineByLine();
-    void dateIsPlainDecimal_data();
-    void dateIsPlainDecimal();
+    void dateReadsAsTheLanguageWritesIt_data();
+    void dateReadsAsTheLanguageWritesIt();
     void labelsAreTealAndBoldTheRestBlack();
     void boxFontIsKeptEverywhere();
     void footerAddressOpensHomePageOnce();
@@ -207,6 +208,7 @@ private slots:
 void TestReportWindow::cleanup()
 {
     destroyAllWindows();
+    Translations::install(QString());
 }
 
 void TestReportWindow::reportReadsLineByLine()
@@ -228,24 +230,51 @@ void TestReportWindow::reportReadsLineByLine()
     QVERIFY(caret.atEnd());
 }
 
-void TestReportWindow::dateIsPlainDecimal_data()
+// Plain decimals in the language's own order and case; French and Portuguese write the first of a
+// month as an ordinal. The box's plain text gives French's no-break space before the colon as a
+// space.
+void TestReportWindow::dateReadsAsTheLanguageWritesIt_data()
 {
+    QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("month");
     QTest::addColumn<int>("day");
     QTest::addColumn<int>("year");
     QTest::addColumn<QString>("line");
-    QTest::newRow("one-digit day") << "March" << 7 << 1990 << "Date of Birth: March 7, 1990";
-    QTest::newRow("no leading zero") << "January" << 5 << 1980 << "Date of Birth: January 5, 1980";
+    QTest::newRow("one-digit day") << ""
+                                   << "March" << 7 << 1990 << "Date of Birth: March 7, 1990";
+    QTest::newRow("no leading zero") << ""
+                                     << "January" << 5 << 1980 << "Date of Birth: January 5, 1980";
     QTest::newRow("last day, last year")
+            << ""
             << "December" << 31 << 2050 << "Date of Birth: December 31, 2050";
+    QTest::newRow("first of a month") << ""
+                                      << "May" << 1 << 2000 << "Date of Birth: May 1, 2000";
+    QTest::newRow("es") << "es"
+                        << "March" << 7 << 1990 << "Fecha de nacimiento: 7 de marzo de 1990";
+    QTest::newRow("es first") << "es"
+                              << "May" << 1 << 2000 << "Fecha de nacimiento: 1 de mayo de 2000";
+    QTest::newRow("de") << "de"
+                        << "March" << 7 << 1990 << "Geburtsdatum: 7. März 1990";
+    QTest::newRow("de first") << "de"
+                              << "May" << 1 << 2000 << "Geburtsdatum: 1. Mai 2000";
+    QTest::newRow("fr") << "fr"
+                        << "March" << 7 << 1990 << "Date de naissance : 7 mars 1990";
+    QTest::newRow("fr first") << "fr"
+                              << "May" << 1 << 2000 << "Date de naissance : 1er mai 2000";
+    QTest::newRow("pt_BR") << "pt_BR"
+                           << "March" << 7 << 1990 << "Data de nascimento: 7 de março de 1990";
+    QTest::newRow("pt_BR first") << "pt_BR"
+                                 << "May" << 1 << 2000 << "Data de nascimento: 1º de maio de 2000";
 }
 
-void TestReportWindow::dateIsPlainDecimal()
+void TestReportWindow::dateReadsAsTheLanguageWritesIt()
 {
+    QFETCH(QString, language);
     QFETCH(QString, month);
     QFETCH(int, day);
     QFETCH(int, year);
     QFETCH(QString, line);
+    QVERIFY(Translations::install(language));
     const QPointer<ReportWindow> window
             = openReport(reading(QStringLiteral("Ana"), month, day, year));
     const QStringList lines = boxOf(window)->toPlainText().split(u'\n');

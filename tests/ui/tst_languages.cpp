@@ -19,9 +19,11 @@
 #include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QTest>
@@ -111,6 +113,8 @@ bool sameInLanguage(const QString &words, const QString &language)
     static const QMap<QString, QStringList> same {
             {QStringLiteral("de"),
              {"Name", "OK", "April", "August", "September", "November", "Amethyst"}},
+            {QStringLiteral("fr"), {"OK", "Scorpion", "Alexandrite", "Serpentine"}},
+            {QStringLiteral("pt_BR"), {"OK"}},
     };
     return words.isEmpty() || same.value(language).contains(words);
 }
@@ -132,6 +136,39 @@ QWidget *openWindow(const QString &which, int sign, ScriptedDesktop &desktop)
 {
     desktop.randomAnswers = {0.1};
     return openProgramWindow(which, SignTable::signs().at(sign));
+}
+
+// The texts that share an access key where one key press reaches them all: the window's buttons
+// with its menu bar, or the items of one menu.
+QStringList sharedAccessKeys(QWidget *window)
+{
+    QList<QStringList> reachedTogether {{}};
+    for (const QAbstractButton *button : window->findChildren<QAbstractButton *>())
+        reachedTogether.first() << button->text();
+    if (const auto *menuBar = window->findChild<QMenuBar *>()) {
+        for (const QAction *action : menuBar->actions())
+            reachedTogether.first() << action->text();
+    }
+    for (const QMenu *menu : window->findChildren<QMenu *>()) {
+        QStringList items;
+        for (const QAction *action : menu->actions())
+            items << action->text();
+        reachedTogether << items;
+    }
+    QStringList shared;
+    for (const QStringList &texts : reachedTogether) {
+        QMap<QKeySequence, QStringList> byKey;
+        for (const QString &text : texts) {
+            const QKeySequence key = QKeySequence::mnemonic(text);
+            if (!key.isEmpty())
+                byKey[key] << text;
+        }
+        for (const QStringList &same : std::as_const(byKey)) {
+            if (same.size() > 1)
+                shared << same.join(QStringLiteral(" / "));
+        }
+    }
+    return shared;
 }
 
 QMap<QString, QString> textsIn(const QString &language, const QString &window, int sign)
@@ -216,6 +253,12 @@ QStringList shownBy(const Trigger &trigger, const QString &language)
     return shown;
 }
 
+// English (the empty code) and every translation.
+QStringList everyLanguage()
+{
+    return QStringList {QString()} + Translations::available();
+}
+
 QByteArray contents(const QString &path)
 {
     QFile file(path);
@@ -226,8 +269,8 @@ QByteArray contents(const QString &path)
 
 Q_DECLARE_METATYPE(Trigger)
 
-// The program in Spanish and German: everything a person reads is in the language, and what it
-// stores is not.
+// The program in every language it speaks: everything a person reads is in the language, and what
+// it stores is not.
 class TestLanguages : public QObject
 {
     Q_OBJECT
@@ -235,11 +278,14 @@ class TestLanguages : public QObject
 private slots:
     void cleanup();
     void monthListShowsTheLanguageAndKeepsEnglish();
+    void readingSavedInOneLanguageOpensInAnother_data();
     void readingSavedInOneLanguageOpensInAnother();
     void nothingLeftInEnglish_data();
     void nothingLeftInEnglish();
     void messagesInTheLanguage_data();
     void messagesInTheLanguage();
+    void accessKeysDifferWithinAWindow_data();
+    void accessKeysDifferWithinAWindow();
 };
 
 void TestLanguages::cleanup()
@@ -259,7 +305,7 @@ void TestLanguages::monthListShowsTheLanguageAndKeepsEnglish()
         QCOMPARE(months->itemData(i).toString(), SignTable::monthNames().at(i));
         QCOMPARE(months->itemText(i), SignTable::displayText(SignTable::monthNames().at(i)));
     }
-    QCOMPARE(months->itemText(4), QStringLiteral("Mayo"));
+    QCOMPARE(months->itemText(4), QStringLiteral("mayo"));
     child<QLineEdit>(window, "txtName")->setText(QStringLiteral("Ana"));
     months->setCurrentIndex(4);
     child<QComboBox>(window, "cboDate")->setCurrentText(QStringLiteral("30"));
@@ -270,28 +316,40 @@ void TestLanguages::monthListShowsTheLanguageAndKeepsEnglish()
     QCOMPARE(found.sign.mayanName, QStringLiteral("Tzub"));
 }
 
-// Saved in Spanish, the reading opens in German and in English with the same person and date,
-// and saving it again there writes the same bytes.
+void TestLanguages::readingSavedInOneLanguageOpensInAnother_data()
+{
+    QTest::addColumn<QString>("savedIn");
+    for (const QString &language : everyLanguage())
+        QTest::addRow("saved in %s", language.isEmpty() ? "English" : qPrintable(language))
+                << language;
+}
+
+// Saved in one language, the reading opens in every other with the same person and date, and
+// saving it again there writes the same bytes.
 void TestLanguages::readingSavedInOneLanguageOpensInAnother()
 {
+    QFETCH(QString, savedIn);
     QTemporaryDir folder;
     ScriptedDesktop desktop;
-    QVERIFY(Translations::install(QStringLiteral("es")));
+    QVERIFY(Translations::install(savedIn));
     MainWindow *window = MainWindow::showFresh();
     child<QLineEdit>(window, "txtName")->setText(QStringLiteral("José Núñez"));
     child<QComboBox>(window, "cboMonth")->setCurrentIndex(1);
     child<QComboBox>(window, "cboDate")->setCurrentText(QStringLiteral("29"));
     child<QComboBox>(window, "cboYear")->setCurrentText(QStringLiteral("1984"));
     window->find();
-    desktop.pathAnswer = folder.filePath(QStringLiteral("es.zod"));
+    const QString saved = folder.filePath(QStringLiteral("saved.zod"));
+    desktop.pathAnswer = saved;
     ReportWindow(visibleWindow<ResultWindow>()->shownReading()).save();
-    const QByteArray bytes = contents(desktop.pathAnswer);
+    const QByteArray bytes = contents(saved);
     QVERIFY(!bytes.isEmpty());
 
-    for (const QString &language : {QStringLiteral("de"), QString()}) {
+    for (const QString &language : everyLanguage()) {
+        if (language == savedIn)
+            continue;
         closeProgramWindows();
         QVERIFY(Translations::install(language));
-        MainWindow::showFresh()->openReading(folder.filePath(QStringLiteral("es.zod")));
+        MainWindow::showFresh()->openReading(saved);
         const Reading opened = visibleWindow<ResultWindow>()->shownReading();
         QCOMPARE(opened.name, QStringLiteral("José Núñez"));
         QCOMPARE(opened.month, QStringLiteral("February"));
@@ -377,6 +435,28 @@ void TestLanguages::messagesInTheLanguage()
     QCOMPARE(translated.size(), english.size());
     const QStringList left = leftInEnglish(english, translated, language, english);
     QVERIFY2(left.isEmpty(), qPrintable(left.join(QStringLiteral("; "))));
+}
+
+// English keeps Alt+F for both its File menu and its Find button; a translation gives every button
+// and menu of a window a key of its own.
+void TestLanguages::accessKeysDifferWithinAWindow_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("window");
+    for (const QString &language : Translations::available()) {
+        for (const char *window : {"main", "result", "report", "exit appeal"})
+            QTest::addRow("%s %s", qPrintable(language), window) << language << window;
+    }
+}
+
+void TestLanguages::accessKeysDifferWithinAWindow()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, window);
+    QVERIFY(Translations::install(language));
+    ScriptedDesktop desktop;
+    const QStringList shared = sharedAccessKeys(openWindow(window, 8, desktop));
+    QVERIFY2(shared.isEmpty(), qPrintable(shared.join(QStringLiteral("; "))));
 }
 
 QTEST_MAIN(TestLanguages)

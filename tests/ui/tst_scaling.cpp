@@ -5,6 +5,7 @@
 #include "tests/common/ScriptedDesktop.h"
 #include "tests/common/WindowHelpers.h"
 #include "ui/ExitAppealWindow.h"
+#include "widgets/WindowLook.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -193,6 +194,8 @@ private slots:
     void measureSeesCutText_data();
     void measureSeesCutText();
     void measureSeesAutoSizeOverlap();
+    void autoSizeCaptionKeepsClearOfItsControl_data();
+    void autoSizeCaptionKeepsClearOfItsControl();
     void everyTextFits_data();
     void everyTextFits();
 };
@@ -253,6 +256,38 @@ void TestScaling::measureSeesAutoSizeOverlap()
     label->setText(QStringLiteral("A much longer caption"));
     label->resize(label->sizeHint());
     QVERIFY(!autoSizeOverlap(label).isEmpty());
+}
+
+// A caption that fits stays where the form puts it, to the pixel; one longer than the form's room
+// grows left, away from the control beside it, and ends where the form ends it.
+void TestScaling::autoSizeCaptionKeepsClearOfItsControl_data()
+{
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<bool>("growsLeft");
+    QTest::newRow("fits") << QStringLiteral("Name") << false;
+    QTest::newRow("longer than its room") << QStringLiteral("A longer caption") << true;
+}
+
+void TestScaling::autoSizeCaptionKeepsClearOfItsControl()
+{
+    QFETCH(QString, caption);
+    QFETCH(bool, growsLeft);
+    QWidget window;
+    window.resize(500, 200);
+    const QRect form(100, 30, 60, 13);
+    auto *label = new QLabel(caption, &window);
+    label->setProperty("autoSize", true);
+    label->setGeometry(form);
+    auto *box = new QWidget(&window);
+    box->setGeometry(170, 25, 200, 23);
+    window.show();
+    WindowLook::fitAutoSizeLabels(&window);
+    QCOMPARE(label->size(), label->sizeHint());
+    if (growsLeft)
+        QCOMPARE(label->geometry().right(), form.right());
+    else
+        QCOMPARE(label->pos(), form.topLeft());
+    QVERIFY2(autoSizeOverlap(label).isEmpty(), qPrintable(autoSizeOverlap(label)));
 }
 
 // Every window in English and in every language the program speaks: a translation is often longer.
