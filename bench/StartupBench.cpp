@@ -8,9 +8,6 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include <array>
-#include <utility>
-
 namespace {
 
 constexpr int childTimeoutMs = 30000;
@@ -100,19 +97,30 @@ ChildRun launch(const QString &program, const QStringList &arguments)
     return run;
 }
 
-enum class Child { Program, Bare, BareWithText };
+enum class Child { Program, Before, Bare, BareWithText, SameWindow };
 
-// The unrecorded first start fills the page cache and tells the size the bare window must take.
+// The unrecorded first start fills the page cache and tells the size the floors must take.
 class Launcher
 {
 public:
-    Launcher()
+    explicit Launcher(const QString &beforeProbe)
         : probe(benchProgram("zel_startupprobe"))
+        , beforeProbe(beforeProbe)
         , bare(benchProgram("zel_barewindow"))
+        , sameWindow(benchProgram("zel_samewindow"))
         , window(launch(probe, {}).window)
     {
-        start(Child::Bare);
-        start(Child::BareWithText);
+        for (const Child child : children())
+            if (child != Child::Program)
+                start(child);
+    }
+
+    QList<Child> children() const
+    {
+        QList<Child> all = {Child::Program, Child::Bare, Child::BareWithText, Child::SameWindow};
+        if (!beforeProbe.isEmpty())
+            all.insert(1, Child::Before);
+        return all;
     }
 
     ChildRun start(Child child) const
@@ -121,36 +129,55 @@ public:
         switch (child) {
         case Child::Program:
             return launch(probe, {});
+        case Child::Before:
+            return launch(beforeProbe, {});
         case Child::Bare:
             return launch(bare, {size});
         case Child::BareWithText:
             return launch(bare, {size, QStringLiteral("text")});
+        case Child::SameWindow:
+            return launch(sameWindow, {size});
         }
         return {};
     }
 
 private:
     QString probe;
+    QString beforeProbe;
     QString bare;
+    QString sameWindow;
     QSize window;
 };
 
+QList<ChildRun> &runsOf(StartupRuns &result, Child child)
+{
+    switch (child) {
+    case Child::Program:
+        break;
+    case Child::Before:
+        return result.before;
+    case Child::Bare:
+        return result.bare;
+    case Child::BareWithText:
+        return result.bareText;
+    case Child::SameWindow:
+        return result.sameWindow;
+    }
+    return result.program;
+}
+
 } // namespace
 
-StartupRuns runStartupBench(int runs)
+StartupRuns runStartupBench(int runs, const QString &beforeProbe)
 {
-    const Launcher launcher;
+    const Launcher launcher(beforeProbe);
+    const QList<Child> children = launcher.children();
     StartupRuns result;
-    const std::array<std::pair<Child, QList<ChildRun> *>, 3> children = {{
-            {Child::Program, &result.program},
-            {Child::Bare, &result.bare},
-            {Child::BareWithText, &result.bareText},
-    }};
     // The order turns every round, so that no program always follows the same other one.
     for (int round = 0; round < runs; ++round) {
-        for (int i = 0; i < 3; ++i) {
-            const auto &[child, list] = children.at((round + i) % 3);
-            list->append(launcher.start(child));
+        for (qsizetype i = 0; i < children.size(); ++i) {
+            const Child child = children.at((round + i) % children.size());
+            runsOf(result, child).append(launcher.start(child));
         }
     }
     return result;

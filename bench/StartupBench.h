@@ -24,12 +24,16 @@ struct ChildRun
 struct StartupRuns
 {
     QList<ChildRun> program;
+    // Another build's start-up probe, measured in the same rounds; empty when none was named.
+    QList<ChildRun> before;
     QList<ChildRun> bare;
     // The bare window with one line of text: what fonts alone add to the floor.
     QList<ChildRun> bareText;
+    // The main window's own form with stock Qt classes, its fonts and its list rows.
+    QList<ChildRun> sameWindow;
 };
 
-// Starts the start-up probe, the bare window and the bare window with text in turn, runs times
-// each after one unrecorded start of all three, each child with a fresh home, configuration and
-// runtime folder.
-StartupRuns runStartupBench(int runs);
+// Starts the start-up probe, the bare window, the bare window with text, the same window and,
+// when beforeProbe names one, another build's probe in turn, runs times each after one
+// unrecorded start of every one, each child with a fresh home, configuration and runtime folder.
+StartupRuns runStartupBench(int runs, const QString &beforeProbe = {});

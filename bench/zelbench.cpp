@@ -1,5 +1,5 @@
-// Times start-up against a bare Qt window, the main steps of a session, and the sign rule.
-// Built only with -DZEL_BUILD_BENCH=ON; see docs/BENCHMARKS.md.
+// Times start-up against a bare Qt window and the same window in stock Qt, the main steps of a
+// session, and the sign rule. Built only with -DZEL_BUILD_BENCH=ON; see docs/BENCHMARKS.md.
 #include "base/Appearance.h"
 #include "bench/InProcessBench.h"
 #include "bench/MicroBench.h"
@@ -20,6 +20,7 @@ struct Options
     int cycles = 50;
     int calls = 1000000;
     bool startupOnly = false;
+    QString beforeProbe;
 };
 
 int intOption(const QCommandLineParser &parser, const QString &name, int fallback)
@@ -41,12 +42,16 @@ Options parseOptions(const QCoreApplication &app)
     parser.addOption({QStringLiteral("calls"), QStringLiteral("Calls per microbenchmark batch."),
                       QStringLiteral("n"), QStringLiteral("1000000")});
     parser.addOption({QStringLiteral("startup-only"), QStringLiteral("Time start-up only.")});
+    parser.addOption({QStringLiteral("before"),
+                      QStringLiteral("Another build's start-up probe, started in the same rounds."),
+                      QStringLiteral("path")});
     parser.process(app);
     Options options;
     options.startupRuns = intOption(parser, QStringLiteral("runs"), options.startupRuns);
     options.cycles = intOption(parser, QStringLiteral("cycles"), options.cycles);
     options.calls = intOption(parser, QStringLiteral("calls"), options.calls);
     options.startupOnly = parser.isSet(QStringLiteral("startup-only"));
+    options.beforeProbe = parser.value(QStringLiteral("before"));
     return options;
 }
 
@@ -74,7 +79,7 @@ int main(int argc, char **argv)
 
     constexpr int microBatches = 5;
     const QByteArray loadBefore = Report::loadAverage();
-    const StartupRuns startup = runStartupBench(options.startupRuns);
+    const StartupRuns startup = runStartupBench(options.startupRuns, options.beforeProbe);
     const int cycles = options.startupOnly ? 0 : options.cycles;
     Report::printHeader({options.startupRuns, cycles, options.calls, loadBefore});
     Report::printStartup(startup);
