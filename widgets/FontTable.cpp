@@ -1,7 +1,6 @@
 #include "widgets/FontTable.h"
 
 #include <QFontDatabase>
-#include <QHash>
 #include <QWidget>
 
 #include <algorithm>
@@ -54,18 +53,26 @@ QString firstInstalled(const QStringList &candidates, const QStringList &install
     return {};
 }
 
+// The family each entry of the table asks for, found once: the font database and the
+// substitutions do not change while the program runs.
+const QString &installedFamilyOf(Text text)
+{
+    static const std::array<QString, table.size()> families = [] {
+        std::array<QString, table.size()> found;
+        for (std::size_t i = 0; i < table.size(); ++i)
+            found[i] = installedFamily(QString::fromLatin1(table[i].family));
+        return found;
+    }();
+    return families[std::size_t(text)];
+}
+
 } // namespace
 
 QString installedFamily(const QString &family)
 {
-    // The font database and the substitutions do not change while the program runs.
-    static QHash<QString, QString> chosen;
-    const auto known = chosen.constFind(family);
-    if (known != chosen.cend())
-        return *known;
     const QString installed = firstInstalled(QStringList {family} + QFont::substitutes(family),
                                              QFontDatabase::families());
-    return *chosen.insert(family, installed.isEmpty() ? family : installed);
+    return installed.isEmpty() ? family : installed;
 }
 
 QFont font(Text text)
@@ -73,7 +80,7 @@ QFont font(Text text)
     const Entry &entry = table[std::size_t(text)];
     Q_ASSERT(entry.text == text);
     QFont font;
-    font.setFamilies({installedFamily(QString::fromLatin1(entry.family))});
+    font.setFamilies({installedFamilyOf(text)});
     font.setPointSizeF(entry.pointSize);
     font.setWeight(entry.bold ? QFont::Bold : QFont::Normal);
     font.setStyle(QFont::StyleNormal);
