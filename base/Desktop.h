@@ -27,6 +27,9 @@ struct MessageRequest
 struct FileRequest
 {
     QString title;
+    // One file type as QFileDialog takes it ("Saved reading (*.zod)"), or several separated by
+    // ";;", the first selected. A name typed without a suffix gets defaultSuffix, or the suffix
+    // of the type the person selected instead; the chosen path's suffix tells the types apart.
     QString filter;
     QString defaultSuffix;
 };

@@ -9,7 +9,8 @@ set(ZEL_PACKAGING_DIR "${PROJECT_SOURCE_DIR}/packaging")
 install(TARGETS ZelFreeMayanAnimalSign
         RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
         BUNDLE DESTINATION .)
-# The animal pictures compiled into the program are drawn from a font whose licence travels with it.
+# The animal pictures compiled into the program are drawn from drawings whose licence travels with
+# them.
 install(FILES "${ZEL_PACKAGING_DIR}/copyright"
               "${PROJECT_SOURCE_DIR}/resources/LICENSE-noto-emoji.txt"
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/${ZEL_PACKAGE_NAME})

@@ -3,6 +3,7 @@
 
 #include "base/Desktop.h"
 #include "report/PrintSystem.h"
+#include "report/ReportPdf.h"
 #include "report/SavedReadingFile.h"
 #include "sign/SignTable.h"
 #include "web/SitePages.h"
@@ -15,8 +16,10 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLocale>
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -192,7 +195,10 @@ void ReportWindow::print()
     // A printer that prints asks nothing; only a job that cannot go out is reported.
     const QString printerName = printSystem().defaultPrinterName();
     if (printerName.isEmpty()) {
-        desktop().showNotice(tr("No default printer is set up."), MessageIcon::Warning);
+        //: "PDF document" is the second file type of the Save dialog, as translated there.
+        desktop().showNotice(tr("No default printer is set up. You can save the report as a PDF "
+                                "instead: press Save and choose \"PDF document\"."),
+                             MessageIcon::Warning);
         return;
     }
     if (printSystem().print(*ui->RTB->document(), printerName, jobName()) != PrintOutcome::Printed)
@@ -206,15 +212,38 @@ void ReportWindow::save()
     //: Title of the save dialog; the space and four dots at the end are the program's style.
     const QString title = tr("Save Your Zodiac Signs Result ....");
     //: File type of the save dialog: keep " (*.zod)" as it is.
-    const QString filter = tr("Rich Text Format (*.zod)");
-    const QString path = desktop().askSavePath(this, {title, filter, QStringLiteral("zod")});
+    const QString readingType = tr("Rich Text Format (*.zod)");
+    //: The second file type of the save dialog: keep " (*.pdf)" as it is.
+    const QString pdfType = tr("PDF document (*.pdf)");
+    const QString path = desktop().askSavePath(
+            this, {title, readingType + QLatin1String(";;") + pdfType, QStringLiteral("zod")});
     if (path.isEmpty())
         return;
+    if (QFileInfo(path).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) == 0)
+        savePdf(path);
+    else
+        saveReading(path);
+}
+
+void ReportWindow::saveReading(const QString &path)
+{
     // The reading itself is saved, not the box: whatever was typed into the report is not.
     QString reason;
     if (!SavedReadingFile::writeReading(path, reading, &reason)) {
         //: %1 is the file's path, %2 the reason the system gives.
         desktop().showError(tr("Could not save the reading to %1: %2")
+                                    .arg(QDir::toNativeSeparators(path), reason));
+    }
+}
+
+void ReportWindow::savePdf(const QString &path)
+{
+    // The document is the report as it stands in the box, as printing would put it on paper.
+    QString reason;
+    if (!ReportPdf::write(path, *ui->RTB->document(), jobName(),
+                          ReportPdf::pageSizeFor(QLocale::system()), &reason)) {
+        //: %1 is the file's path, %2 the reason the system gives.
+        desktop().showError(tr("Could not save the report to %1: %2")
                                     .arg(QDir::toNativeSeparators(path), reason));
     }
 }

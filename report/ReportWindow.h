@@ -15,7 +15,8 @@ namespace Ui {
 class ReportWindow;
 }
 
-// The report window: the whole reading as rich text, with Print and Save.
+// The report window: the whole reading as rich text, with Print and Save (a saved reading or a
+// PDF document).
 class ReportWindow : public QDialog
 {
     Q_OBJECT
@@ -48,6 +49,9 @@ private:
     // What a print queue lists the report as: the program's name and the person's.
     QString jobName() const;
     void stopLinks();
+    // The two kinds of file Save writes, told apart by the suffix of the path chosen.
+    void saveReading(const QString &path);
+    void savePdf(const QString &path);
 
     std::unique_ptr<Ui::ReportWindow> ui;
     const Reading reading;

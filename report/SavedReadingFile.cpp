@@ -2,13 +2,12 @@
 
 #include "base/Blanks.h"
 #include "base/Scrambler.h"
+#include "report/AtomicFile.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QIODevice>
-#include <QSaveFile>
 
 #include <array>
 
@@ -89,34 +88,7 @@ bool writeReading(const QString &path, const Reading &reading, QString *errorTex
             return fail(QCoreApplication::translate("SavedReadingFile",
                                                     "The name is too long to be saved."));
     }
-
-    // Qt 6.4's QSaveFile would put a regular file in the place of a device or a pipe.
-    const QFileInfo target(path);
-    if (target.exists() && !target.isFile() && !target.isDir())
-        return fail(QCoreApplication::translate("SavedReadingFile", "%1 is not a regular file.")
-                            .arg(QDir::toNativeSeparators(path)));
-
-    const QByteArray bytes = encodeReading(reading);
-    QSaveFile file(path);
-    // Unbuffered: a buffered QSaveFile only meets a full disk while committing, and Qt 6.4 then
-    // commits the cut-short text anyway. Written straight through, every failure shows here, and
-    // cancelling keeps the old file.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return fail(file.errorString());
-    qint64 written = 0;
-    while (written < bytes.size()) {
-        // A short write is followed by one more, which reports why the rest did not fit.
-        const qint64 count = file.write(bytes.constData() + written, bytes.size() - written);
-        if (count <= 0 || file.error() != QFileDevice::NoError) {
-            const QString reason = file.errorString();
-            file.cancelWriting();
-            return fail(reason);
-        }
-        written += count;
-    }
-    if (!file.commit())
-        return fail(file.errorString());
-    return true;
+    return AtomicFile::replace(path, encodeReading(reading), errorText);
 }
 
 std::optional<Reading> decodeReading(QIODevice &device)

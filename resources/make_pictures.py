@@ -1,31 +1,43 @@
 #!/usr/bin/python3
 """Re-create the pictures used by Zel Mayan Animal Sign.
 
-The animal pictures are drawn from the Noto Color Emoji font (Debian package
-fonts-noto-color-emoji, SIL Open Font License 1.1, see LICENSE-noto-emoji.txt).
+The animal pictures are drawn from the vector drawings of the Noto emoji
+(Google's noto-emoji artwork, Apache License 2.0, see LICENSE-Apache-2.0.txt),
+kept in animals/vectors/.  Each is drawn twice: at its own size and at twice
+that size, the @2x twin Qt shows at 200 %.
 The application icon and the pointing-hand mouse pointers are drawn here.
 
-Run with Debian's python3 (python3-pil needed), from anywhere:
+Run with Debian's python3 (python3-pil needed) and rsvg-convert (librsvg2-bin),
+from anywhere:
 
     /usr/bin/python3 resources/make_pictures.py
+
+The vector drawings came from the npm package @iconify-json/noto 1.2.9, the
+noto-emoji drawings as one JSON file (Apache License 2.0, like the drawings);
+to take them from it again:
+
+    npm pack @iconify-json/noto@1.2.9 && tar xzf iconify-json-noto-1.2.9.tgz
+    /usr/bin/python3 resources/make_pictures.py --icon-set package
 
 Everything is written beside this script.  The build uses the finished
 pictures (compiled in by CMake) and never runs this script.
 """
 
+import io
+import json
 import os
 import shutil
 import struct
 import subprocess
 import sys
 
-from PIL import Image, ImageChops, ImageDraw, ImageFont
+from PIL import Image, ImageChops, ImageDraw
 
 HERE = os.path.dirname(os.path.abspath(__file__))
-EMOJI_FONT = "/usr/share/fonts/truetype/noto/NotoColorEmoji.ttf"
-EMOJI_SIZE = 109  # the only size the bitmap font offers
+VECTORS = os.path.join(HERE, "animals", "vectors")
+RASTER_SIZE = 1024  # the drawings are rasterised this large, then reduced
 
-# file name, emoji code point, (width, height)
+# file name, emoji code point, (width, height) of the small picture
 ANIMALS = [
     ("01bat.jpg", 0x1F987, (124, 123)),       # bat
     ("02scorpion.jpg", 0x1F982, (118, 103)),  # scorpion
@@ -53,19 +65,51 @@ def out_path(*parts):
     return path
 
 
+def twin_name(name):
+    """Qt's name for the picture twice as large: 01bat@2x.jpg beside 01bat.jpg."""
+    stem, suffix = os.path.splitext(name)
+    return f"{stem}@2x{suffix}"
+
+
 # ---------------------------------------------------------------- animals
 
-def emoji_glyph(font, code_point):
-    """The colour glyph of one emoji, cropped to its visible pixels."""
-    text = chr(code_point)
-    left, top, right, bottom = font.getbbox(text)
-    canvas = Image.new("RGBA", (right - left + 8, bottom - top + 8), (0, 0, 0, 0))
-    ImageDraw.Draw(canvas).text((4 - left, 4 - top), text, font=font,
-                                embedded_color=True)
-    box = canvas.getchannel("A").getbbox()
+def vector_path(name):
+    return os.path.join(VECTORS, os.path.splitext(name)[0] + ".svg")
+
+
+def extract_vectors(package):
+    """Each animal's drawing, out of the icon set's JSON, as an SVG file of its own."""
+    with open(os.path.join(package, "chars.json")) as f:
+        names_by_code_point = json.load(f)
+    with open(os.path.join(package, "icons.json")) as f:
+        icon_set = json.load(f)
+    for name, code_point, _ in ANIMALS:
+        icon_name = names_by_code_point.get(f"{code_point:x}")
+        icon = icon_set["icons"].get(icon_name)
+        if icon is None:
+            sys.exit(f"the icon set has no drawing for U+{code_point:04X}")
+        width = icon.get("width", icon_set.get("width", 16))
+        height = icon.get("height", icon_set.get("height", 16))
+        svg = (f'<?xml version="1.0" encoding="UTF-8"?>\n'
+               f'<svg xmlns="http://www.w3.org/2000/svg" '
+               f'xmlns:xlink="http://www.w3.org/1999/xlink" '
+               f'viewBox="0 0 {width} {height}">{icon["body"]}</svg>\n')
+        target = out_path("animals", "vectors", os.path.basename(vector_path(name)))
+        with open(target, "w") as f:
+            f.write(svg)
+        print(f"animals/vectors/{os.path.basename(target)}: \"{icon_name}\", U+{code_point:04X}")
+
+
+def vector_glyph(name):
+    """The animal's drawing, rasterised large and cropped to its visible pixels."""
+    png = subprocess.run(["rsvg-convert", "--width", str(RASTER_SIZE), "--height",
+                          str(RASTER_SIZE), "--format", "png", vector_path(name)],
+                         check=True, stdout=subprocess.PIPE).stdout
+    glyph = Image.open(io.BytesIO(png)).convert("RGBA")
+    box = glyph.getchannel("A").getbbox()
     if box is None:
-        sys.exit(f"the emoji font has no glyph for U+{code_point:04X}")
-    return canvas.crop(box)
+        sys.exit(f"{vector_path(name)} draws nothing")
+    return glyph.crop(box)
 
 
 def radial_background(size):
@@ -96,13 +140,19 @@ def draw_animal(glyph, size, fill=0.88):
     return picture.convert("RGB")
 
 
+def save_jpeg(picture, name):
+    # Baseline, not progressive: the form every JPEG reader takes.
+    picture.save(out_path("animals", name), "JPEG", quality=90,
+                 progressive=False, optimize=False)
+
+
 def make_animals():
-    font = ImageFont.truetype(EMOJI_FONT, EMOJI_SIZE)
-    for name, code_point, size in ANIMALS:
-        picture = draw_animal(emoji_glyph(font, code_point), size)
-        picture.save(out_path("animals", name), "JPEG", quality=90,
-                     progressive=False, optimize=False)
-        print(f"animals/{name}: {size[0]}x{size[1]} from U+{code_point:04X}")
+    for name, code_point, (width, height) in ANIMALS:
+        glyph = vector_glyph(name)
+        save_jpeg(draw_animal(glyph, (width, height)), name)
+        save_jpeg(draw_animal(glyph, (2 * width, 2 * height)), twin_name(name))
+        print(f"animals/{name}: {width}x{height}, {twin_name(name)}: "
+              f"{2 * width}x{2 * height}, from U+{code_point:04X}")
 
 
 # ------------------------------------------------------------------- icon
@@ -247,27 +297,37 @@ def hand_cells():
     return grid[:32]
 
 
-def make_cursor(palette, colour_of):
-    """A 32x32 palette picture; index 0 is fully transparent."""
-    img = Image.new("P", (32, 32), TRANSPARENT)
+def make_cursor(palette, colour_of, scale=1):
+    """A 32x32 palette picture, each cell of the hand `scale` pixels square; index 0 is fully
+    transparent. The hand is pixel art: its twice-as-large twin is the same cells, each two
+    pixels wide, which is sharp where a picture scaled up by the system would be blurred."""
+    img = Image.new("P", (32 * scale, 32 * scale), TRANSPARENT)
     flat = []
     for rgb in palette:
         flat.extend(rgb)
     img.putpalette(flat)
     grid = hand_cells()
+    draw = ImageDraw.Draw(img)
     for y, row in enumerate(grid):
         for x, cell in enumerate(row):
             if cell != " ":
-                img.putpixel((x, y), colour_of(grid, x, y))
+                draw.rectangle((x * scale, y * scale, x * scale + scale - 1,
+                                y * scale + scale - 1), fill=colour_of(grid, x, y))
     img.info["transparency"] = TRANSPARENT
     return img
 
 
+def save_cursor(palette, colour_of, name):
+    """The pointer and its twin for 200 %, hand-mono.png and hand-mono@2x.png."""
+    for scale, file_name in ((1, name), (2, twin_name(name))):
+        make_cursor(palette, colour_of, scale).save(out_path("cursors", file_name),
+                                                    transparency=TRANSPARENT)
+
+
 def make_cursors():
     # monochrome: transparent, black outline, white inside
-    mono = make_cursor([(0, 0, 0), (0, 0, 0), (255, 255, 255)],
-                       lambda g, x, y: 1 if g[y][x] == "#" else 2)
-    mono.save(out_path("cursors", "hand-mono.png"), transparency=TRANSPARENT)
+    save_cursor([(0, 0, 0), (0, 0, 0), (255, 255, 255)],
+                lambda g, x, y: 1 if g[y][x] == "#" else 2, "hand-mono.png")
 
     # coloured: dark brown outline, skin with a highlight on the left
     # and a shadow on the right of every finger and of the palm
@@ -283,16 +343,20 @@ def make_cursors():
             return 3
         return 2
 
-    colour = make_cursor(palette, skin)
-    colour.save(out_path("cursors", "hand-16.png"), transparency=TRANSPARENT)
+    save_cursor(palette, skin, "hand-16.png")
 
-    note = f"hot spot: x={HOT_SPOT[0]} y={HOT_SPOT[1]}\n"
+    note = f"hot spot: x={HOT_SPOT[0]} y={HOT_SPOT[1]}"
     with open(out_path("cursors", "HOTSPOT.txt"), "w") as f:
-        f.write("hand-mono.png and hand-16.png (32x32), both " + note)
-    print("cursors/hand-mono.png, cursors/hand-16.png: 32x32, " + note, end="")
+        f.write(f"hand-mono.png and hand-16.png (32x32), both {note}; their @2x twins "
+                f"(64x64) at twice that\n")
+    print(f"cursors/hand-mono.png, cursors/hand-16.png: 32x32, {note}; @2x twins 64x64")
 
 
 if __name__ == "__main__":
+    if sys.argv[1:2] == ["--icon-set"] and len(sys.argv) == 3:
+        extract_vectors(sys.argv[2])
+    elif sys.argv[1:]:
+        sys.exit(f"usage: {sys.argv[0]} [--icon-set path/to/package]")
     make_animals()
     make_icon()
     make_cursors()

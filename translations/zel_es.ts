@@ -29,6 +29,13 @@
     </message>
 </context>
 <context>
+    <name>AtomicFile</name>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 no es un archivo normal.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Tells your Mayan animal sign from your name and birth date.</source>
@@ -393,10 +400,6 @@
         <translation>Zel Mayan Animal Sign - %1</translation>
     </message>
     <message>
-        <source>No default printer is set up.</source>
-        <translation>No hay ninguna impresora predeterminada configurada.</translation>
-    </message>
-    <message>
         <source>The report could not be sent to the printer %1.</source>
         <extracomment>%1 is the printer&apos;s name.</extracomment>
         <translation>No se pudo enviar el informe a la impresora %1.</translation>
@@ -421,6 +424,21 @@
         <comment>first of a month</comment>
         <extracomment>The date of birth in the report when it falls on the first of a month: %1 the month&apos;s name, %2 the day (1), %3 the year, as in &quot;March 1, 1990&quot;.</extracomment>
         <translation>%2 de %1 de %3</translation>
+    </message>
+    <message>
+        <source>No default printer is set up. You can save the report as a PDF instead: press Save and choose &quot;PDF document&quot;.</source>
+        <extracomment>&quot;PDF document&quot; is the second file type of the Save dialog, as translated there.</extracomment>
+        <translation>No hay ninguna impresora predeterminada configurada. Puedes guardar el informe como PDF: pulsa Guardar y elige «Documento PDF».</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <extracomment>The second file type of the save dialog: keep &quot; (*.pdf)&quot; as it is.</extracomment>
+        <translation>Documento PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Could not save the report to %1: %2</source>
+        <extracomment>%1 is the file&apos;s path, %2 the reason the system gives.</extracomment>
+        <translation>No se pudo guardar el informe en %1: %2</translation>
     </message>
 </context>
 <context>
@@ -510,10 +528,6 @@
     <message>
         <source>The name is too long to be saved.</source>
         <translation>El nombre es demasiado largo para guardarlo.</translation>
-    </message>
-    <message>
-        <source>%1 is not a regular file.</source>
-        <translation>%1 no es un archivo normal.</translation>
     </message>
 </context>
 <context>

@@ -29,6 +29,13 @@
     </message>
 </context>
 <context>
+    <name>AtomicFile</name>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 não é um arquivo comum.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Tells your Mayan animal sign from your name and birth date.</source>
@@ -399,10 +406,6 @@
         <translation>Zel Mayan Animal Sign - %1</translation>
     </message>
     <message>
-        <source>No default printer is set up.</source>
-        <translation>Nenhuma impressora padrão está configurada.</translation>
-    </message>
-    <message>
         <source>The report could not be sent to the printer %1.</source>
         <extracomment>%1 is the printer&apos;s name.</extracomment>
         <translation>Não foi possível enviar o relatório para a impressora %1.</translation>
@@ -421,6 +424,21 @@
         <source>Could not save the reading to %1: %2</source>
         <extracomment>%1 is the file&apos;s path, %2 the reason the system gives.</extracomment>
         <translation>Não foi possível salvar a leitura em %1: %2</translation>
+    </message>
+    <message>
+        <source>No default printer is set up. You can save the report as a PDF instead: press Save and choose &quot;PDF document&quot;.</source>
+        <extracomment>&quot;PDF document&quot; is the second file type of the Save dialog, as translated there.</extracomment>
+        <translation>Nenhuma impressora padrão está configurada. Você pode salvar o relatório como PDF: clique em Salvar e escolha “Documento PDF”.</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <extracomment>The second file type of the save dialog: keep &quot; (*.pdf)&quot; as it is.</extracomment>
+        <translation>Documento PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Could not save the report to %1: %2</source>
+        <extracomment>%1 is the file&apos;s path, %2 the reason the system gives.</extracomment>
+        <translation>Não foi possível salvar o relatório em %1: %2</translation>
     </message>
 </context>
 <context>
@@ -510,10 +528,6 @@
     <message>
         <source>The name is too long to be saved.</source>
         <translation>O nome é longo demais para ser salvo.</translation>
-    </message>
-    <message>
-        <source>%1 is not a regular file.</source>
-        <translation>%1 não é um arquivo comum.</translation>
     </message>
 </context>
 <context>

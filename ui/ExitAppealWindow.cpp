@@ -86,7 +86,8 @@ ExitAppealWindow::ExitAppealWindow(QWidget *parent)
     ui->Picture1->setPixmap(WindowLook::applicationIcon().pixmap(iconSize));
     //: A check box that works as a link; %1 is the site's address.
     ui->Check1->setText(tr("Click Here To Visit %1 Now").arg(SitePages::siteAddress()));
-    ui->Check1->setCursor(LinkLabel::handCursor(LinkLabel::ColourHand));
+    ui->Check1->setCursor(
+            LinkLabel::handCursor(LinkLabel::ColourHand, ui->Check1->devicePixelRatioF()));
     ui->Label3->setText(ProgramTexts::catalogueText());
     setUpFormBoxes();
     connect(ui->cmdSubmit, &QPushButton::clicked, this, &ExitAppealWindow::submit);

@@ -14,6 +14,7 @@
 
 #include <QCloseEvent>
 #include <QPointer>
+#include <QWindow>
 
 namespace {
 
@@ -82,6 +83,9 @@ ResultWindow *ResultWindow::showReading(const Reading &reading)
     window->display(reading);
     WindowLook::centreOnScreen(window);
     window->show();
+    // On a screen of another scale the picture is drawn again, from the picture for that scale.
+    connect(window->windowHandle(), &QWindow::screenChanged, window, &ResultWindow::showPicture,
+            Qt::UniqueConnection);
     window->ui->cmdBack->setFocus();
     return window;
 }
@@ -97,8 +101,14 @@ void ResultWindow::display(const Reading &shown)
     setCaption(ui->lblResult_2, SignTable::displayText(sign.crystal));
     // The interpretation keeps its box; the three values above it grow to fit.
     ui->lblResult_3->setText(SignTable::displayText(sign.interpretation));
-    ui->imgAnimalPics->setPixmap(QPixmap(sign.picture));
+    showPicture();
     ui->imgAnimalPics->setAccessibleName(animal);
+}
+
+void ResultWindow::showPicture()
+{
+    ui->imgAnimalPics->setPixmap(
+            WindowLook::picture(reading.sign.picture, ui->imgAnimalPics->devicePixelRatioF()));
 }
 
 void ResultWindow::setCaption(QLabel *label, const QString &caption)

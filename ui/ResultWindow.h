@@ -40,6 +40,8 @@ protected:
 
 private:
     void display(const Reading &shown);
+    // The sign's picture, drawn for the scale of the screen the window is on.
+    void showPicture();
     void setCaption(QLabel *label, const QString &caption);
 
     std::unique_ptr<Ui::ResultWindow> ui;

@@ -1,27 +1,45 @@
 #include "widgets/LinkLabel.h"
 
+#include <QGuiApplication>
 #include <QMouseEvent>
 
 namespace {
 
-// Where the fingertip of both hand pictures lies.
-constexpr int hotSpotX = 10;
-constexpr int hotSpotY = 1;
+// Where the fingertip of both hand pictures lies, in the pixels of the 32 x 32 pictures.
+constexpr QPoint hotSpot(10, 1);
+
+// The hand of the given picture, from its twice-as-large twin past 100 %, where the small one would
+// be drawn half as large as meant (X11) or scaled up and blurred.
+QCursor makeHand(const char *file, bool twin)
+{
+    QString path = QString::fromLatin1(file);
+    if (twin)
+        path.replace(QLatin1String(".png"), QLatin1String("@2x.png"));
+    // The "@2x" name gives the picture its device pixel ratio, and with it the size it is meant
+    // to show at. Qt 6.4 on X11 hands the hot spot to the server as it is, in the picture's own
+    // pixels; the other platforms take it in the units of the window.
+    const QPixmap picture(path);
+    const bool inPictureUnits = QGuiApplication::platformName() == QLatin1String("xcb");
+    const QPoint spot = inPictureUnits ? hotSpot * picture.devicePixelRatio() : hotSpot;
+    return QCursor(picture, spot.x(), spot.y());
+}
 
 } // namespace
 
-QCursor LinkLabel::handCursor(Pointer pointer)
+QCursor LinkLabel::handCursor(Pointer pointer, qreal devicePixelRatio)
 {
-    // Every window shows the same two pictures: read each once. They are kept for the life of
-    // the process, since a pixmap must not outlive the application object.
+    // Every window shows the same pictures: read each once. They are kept for the life of the
+    // process, since a pixmap must not outlive the application object.
+    const bool twin = devicePixelRatio > 1.0;
     if (pointer == MonochromeHand) {
-        static const QCursor *monochrome = new QCursor(
-                QPixmap(QStringLiteral(":/cursors/hand-mono.png")), hotSpotX, hotSpotY);
-        return *monochrome;
+        static const QCursor *monochrome[]
+                = {new QCursor(makeHand(":/cursors/hand-mono.png", false)),
+                   new QCursor(makeHand(":/cursors/hand-mono.png", true))};
+        return *monochrome[twin];
     }
-    static const QCursor *colour
-            = new QCursor(QPixmap(QStringLiteral(":/cursors/hand-16.png")), hotSpotX, hotSpotY);
-    return *colour;
+    static const QCursor *colour[] = {new QCursor(makeHand(":/cursors/hand-16.png", false)),
+                                      new QCursor(makeHand(":/cursors/hand-16.png", true))};
+    return *colour[twin];
 }
 
 LinkLabel::LinkLabel(QWidget *parent)
@@ -46,7 +64,7 @@ void LinkLabel::showPointer()
     if (currentPointer == Arrow)
         unsetCursor();
     else
-        setCursor(handCursor(currentPointer));
+        setCursor(handCursor(currentPointer, devicePixelRatioF()));
 }
 
 void LinkLabel::enterEvent(QEnterEvent *event)

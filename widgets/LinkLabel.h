@@ -18,8 +18,9 @@ public:
     Pointer pointer() const { return currentPointer; }
     void setPointer(Pointer pointer);
 
-    // The pointing hand of the given picture, for other controls that act as links.
-    static QCursor handCursor(Pointer pointer);
+    // The pointing hand of the given picture, for other controls that act as links, drawn for a
+    // screen of the given device pixel ratio.
+    static QCursor handCursor(Pointer pointer, qreal devicePixelRatio);
 
 signals:
     void clicked();

@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QTime>
 #include <QUrl>
 
@@ -16,6 +17,13 @@ static_assert(int(MessageButton::Ok) == QMessageBox::Ok
               && int(MessageButton::Yes) == QMessageBox::Yes
               && int(MessageButton::No) == QMessageBox::No);
 
+// The first suffix a file type names: "pdf" for "PDF document (*.pdf)".
+QString suffixOf(const QString &fileType)
+{
+    static const QRegularExpression firstPattern(QStringLiteral("\\(\\*\\.([^ )]+)"));
+    return firstPattern.match(fileType).captured(1);
+}
+
 QString askPath(QWidget *parent, const FileRequest &request, QFileDialog::AcceptMode mode)
 {
     QFileDialog dialog(parent, request.title);
@@ -24,6 +32,13 @@ QString askPath(QWidget *parent, const FileRequest &request, QFileDialog::Accept
                                                        : QFileDialog::AnyFile);
     dialog.setNameFilter(request.filter);
     dialog.setDefaultSuffix(request.defaultSuffix);
+    // A name typed without a suffix is of the type selected, and its path says so.
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog](const QString &fileType) {
+                         const QString suffix = suffixOf(fileType);
+                         if (!suffix.isEmpty())
+                             dialog.setDefaultSuffix(suffix);
+                     });
     if (dialog.exec() != QDialog::Accepted)
         return {};
     return dialog.selectedFiles().value(0);

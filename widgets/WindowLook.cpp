@@ -2,7 +2,9 @@
 
 #include "base/AppInfo.h"
 
+#include <QFileInfo>
 #include <QGuiApplication>
+#include <QImageReader>
 #include <QLabel>
 #include <QLayout>
 #include <QMainWindow>
@@ -126,6 +128,17 @@ QIcon applicationIcon()
          {":/icon/app.png", ":/icon/app-48.png", ":/icon/app-64.png", ":/icon/app-256.png"})
         icon.addFile(QString::fromLatin1(picture));
     return icon;
+}
+
+QPixmap picture(const QString &path, qreal devicePixelRatio)
+{
+    QFileInfo file(path);
+    QIcon icon(path);
+    // Named here: QIcon finds the twin by itself only when the program starts on a screen past
+    // 100 %, and a window can be moved to one later.
+    icon.addFile(file.path() + u'/' + file.completeBaseName() + QLatin1String("@2x.")
+                 + file.suffix());
+    return icon.pixmap(QImageReader(path).size(), devicePixelRatio);
 }
 
 } // namespace WindowLook

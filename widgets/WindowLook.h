@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QIcon>
+#include <QPixmap>
 #include <QSize>
 #include <QString>
 
@@ -28,5 +29,9 @@ void centreOnScreen(QWidget *window);
 // caption as written.
 void setCaptionKeepingAddress(QLabel *label, const QString &caption, const QString &address);
 QIcon applicationIcon();
+// The picture at path (":/animals/01bat.jpg") for a screen of the given device pixel ratio: past
+// 100 % from its twin twice as large beside it (":/animals/01bat@2x.jpg"), never the small one
+// scaled up. Its size, in the units of the window, is that of the small picture.
+QPixmap picture(const QString &path, qreal devicePixelRatio);
 
 } // namespace WindowLook
