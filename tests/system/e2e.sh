@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The program used as a person uses it: a real X server (Xvfb), real key presses and mouse
-# clicks (xdotool), from the first start to the exit appeal window's Exit, and once more with the
-# saved reading named on the command line, as a file manager starts it.
+# clicks (xdotool), from the first start to the exit appeal window's Exit (the report saved as a
+# reading and as a PDF on the way), and once more with the saved reading named on the command
+# line, as a file manager starts it.
 #
 #   e2e.sh path/to/ZelFreeMayanAnimalSign
 #
@@ -294,7 +295,8 @@ exit_from_appeal() {
 
 # --- set-up ----------------------------------------------------------------------------------
 
-start_session e2e "$exe" "$shots" Xvfb xdotool xwininfo xprop import convert "$python"
+start_session e2e "$exe" "$shots" Xvfb xdotool xwininfo xprop import convert "$python" pdfinfo \
+    pdftotext pdftoppm
 mkdir -p "$tmp/bin"
 cp "$here/stand-in-xdg-open" "$tmp/bin/xdg-open" && chmod 755 "$tmp/bin/xdg-open"
 export PATH=$tmp/bin:$PATH
@@ -443,6 +445,34 @@ saved_file=$HOME/ana.zod
 save_reading "$saved_file"
 problem=$(check_saved_reading "$saved_file") || fail "saved reading: $problem"
 ok "saved $saved_file: 4 CR LF lines that unscramble to $name, $month, $day, $year"
+
+# The report as a PDF through the same dialog: a name without a suffix, and the second file type,
+# which Tab reaches from the name box.
+save_pdf() { # NAME
+    focus "$report"
+    keys alt+s
+    find_save() { find_titled "$app" "$save_title"; }
+    wait_until 10 find_save || fail "Save did not show the \"$save_title\" dialog"
+    local dialog=$found
+    focus "$dialog"
+    type_text "$1"
+    keys Tab Down shift+Tab
+    shot "save-dialog-pdf"
+    keys Return
+    pdf_saved() { [[ -s $HOME/$1.pdf ]] && ! is_visible "$dialog"; }
+    wait_until 10 pdf_saved "$1" || fail "the report was not saved to $HOME/$1.pdf"
+}
+
+pdf_file=$HOME/ana-report.pdf
+save_pdf ana-report
+pdf_title=$(pdfinfo "$pdf_file" | sed -n 's/^Title: *//p')
+[[ $pdf_title == "$box_title - $name" ]] || fail "the PDF's title is \"$pdf_title\""
+# The C locale measures in metric units.
+pdfinfo "$pdf_file" | grep -q '^Page size: .*(A4)' || fail "the PDF's pages are not A4"
+pdftotext "$pdf_file" - | grep -q "^Name: $name\$" || fail "the PDF's text lacks \"Name: $name\""
+pdftoppm -png -r 60 -f 1 -l 1 -singlefile "$pdf_file" "$shots/report-pdf" ||
+    fail "pdftoppm could not draw the PDF's first page"
+ok "saved $pdf_file through the PDF file type: titled \"$pdf_title\", A4, its text selectable"
 
 # Single instance holds for a start with a file too: the file is not opened anywhere.
 second_start_refused second-instance-with-file "$report" "$saved_file"
