@@ -185,7 +185,7 @@ private slots:
     void printClearsTheSelection();
 
     // Save.
-    void saveAsksForAZodFile();
+    void saveOffersAReadingThenAPdf();
     void cancelledSaveWritesNothing();
     void savedReadingReadsBack_data();
     void savedReadingReadsBack();
@@ -467,8 +467,10 @@ void TestReportWindow::printTellsOnlyOfAJobThatCannotGoOut_data()
     QTest::addColumn<QString>("message");
     QTest::newRow("printed") << "Office PDF"
                              << "job.pdf" << QString();
-    QTest::newRow("no default printer") << QString() << "job.pdf"
-                                        << "No default printer is set up.";
+    QTest::newRow("no default printer")
+            << QString() << "job.pdf"
+            << "No default printer is set up. You can save the report as a PDF instead: press Save "
+               "and choose \"PDF document\".";
     QTest::newRow("printer cannot be opened")
             << "Office PDF"
             << "no such folder/job.pdf"
@@ -535,7 +537,7 @@ void TestReportWindow::printClearsTheSelection()
     QCOMPARE(box->toPlainText(), before);
 }
 
-void TestReportWindow::saveAsksForAZodFile()
+void TestReportWindow::saveOffersAReadingThenAPdf()
 {
     ScriptedDesktop desktop;
     const QPointer<ReportWindow> window = openReport();
@@ -543,7 +545,7 @@ void TestReportWindow::saveAsksForAZodFile()
     QCOMPARE(desktop.fileRequests.size(), 1);
     const FileRequest request = desktop.fileRequests.first();
     QCOMPARE(request.title, QStringLiteral("Save Your Zodiac Signs Result ...."));
-    QCOMPARE(request.filter, QStringLiteral("Rich Text Format (*.zod)"));
+    QCOMPARE(request.filter, QStringLiteral("Rich Text Format (*.zod);;PDF document (*.pdf)"));
     QCOMPARE(request.defaultSuffix, QStringLiteral("zod"));
 }
 

@@ -233,6 +233,12 @@ void saveIntoFolder(ScriptedDesktop &desktop)
     reportOfAna()->save();
 }
 
+void savePdfIntoMissingFolder(ScriptedDesktop &desktop)
+{
+    desktop.pathAnswer = QDir::tempPath() + QStringLiteral("/no such folder/report.pdf");
+    reportOfAna()->save();
+}
+
 void printWithoutPrinter(ScriptedDesktop &)
 {
     reportOfAna()->print();
@@ -417,6 +423,7 @@ void TestLanguages::messagesInTheLanguage_data()
              }},
             {"update question", askUpdate},
             {"save into a folder", saveIntoFolder},
+            {"save a PDF into a missing folder", savePdfIntoMissingFolder},
             {"print without a printer", printWithoutPrinter},
     };
     for (const QString &language : Translations::available()) {

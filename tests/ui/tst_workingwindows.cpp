@@ -440,7 +440,7 @@ void TestWorkingWindows::handShowsOnceThePointerComesOver()
         return;
     }
     QCOMPARE(label.cursor().shape(), Qt::BitmapCursor);
-    const QCursor hand = LinkLabel::handCursor(pointer);
+    const QCursor hand = LinkLabel::handCursor(pointer, label.devicePixelRatioF());
     QCOMPARE(label.cursor().pixmap().toImage(), hand.pixmap().toImage());
     QCOMPARE(label.cursor().hotSpot(), hand.hotSpot());
 }
