@@ -1,11 +1,16 @@
-# zel_add_layer(NAME SOURCES... LINKS target... [PRECOMPILE header...] [HEADER_FROM target])
+# zel_add_layer(NAME [QOBJECTS] SOURCES... LINKS target... [PRECOMPILE header...]
+#               [HEADER_FROM target])
 # A layer of the program: a static library whose includes are spelled from the repository root,
-# with the given Qt and program libraries below it. Its sources parse a precompiled header: one it
+# with the given Qt and program libraries below it. A layer that holds QObject classes or .ui
+# forms says QOBJECTS, and moc and uic run for it. Its sources parse a precompiled header: one it
 # makes (PRECOMPILE) or, so that each header is made once, that of a layer below (HEADER_FROM); a
 # header made per layer would cost more than the few files of a layer save.
 function(zel_add_layer name)
-    cmake_parse_arguments(PARSE_ARGV 1 layer "" "HEADER_FROM" "SOURCES;LINKS;PRECOMPILE")
+    cmake_parse_arguments(PARSE_ARGV 1 layer "QOBJECTS" "HEADER_FROM" "SOURCES;LINKS;PRECOMPILE")
     add_library(${name} STATIC ${layer_SOURCES})
+    if(layer_QOBJECTS)
+        set_target_properties(${name} PROPERTIES AUTOMOC ON AUTOUIC ON)
+    endif()
     target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
     target_link_libraries(${name} PUBLIC ${layer_LINKS})
     if(layer_PRECOMPILE)
