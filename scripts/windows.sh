@@ -124,8 +124,13 @@ build_qt() {
         fetch_qt_source
     fi
     step "Configuring Qt for $triple"
+    # A build folder that an interrupted or failed build left goes on where it stopped, unless it
+    # was made from another source.
     local qt_build=$cache/qt-build
-    rm -rf "$qt_prefix" "$qt_build"
+    if ! grep -qs "^CMAKE_HOME_DIRECTORY:INTERNAL=$source\$" "$qt_build/CMakeCache.txt"; then
+        rm -rf "$qt_build"
+    fi
+    rm -rf "$qt_prefix"
     nice -n 19 cmake -G Ninja -S "$source" -B "$qt_build" \
         -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/mingw-w64-x86_64.cmake" \
         -DZEL_WINDOWS_QT_PREFIX="$qt_prefix" \
@@ -136,7 +141,7 @@ build_qt() {
         -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF \
         -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_opengl=OFF \
         -DFEATURE_vulkan=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF \
-        -DFEATURE_gif=OFF -DFEATURE_tabletevent=OFF -DFEATURE_direct2d=OFF \
+        -DFEATURE_gif=OFF -DFEATURE_tabletevent=OFF \
         -DFEATURE_androiddeployqt=OFF \
         >"$cache/qt-configure.log" 2>&1 ||
         { tail -40 "$cache/qt-configure.log"; exit 1; }
