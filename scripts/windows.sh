@@ -142,11 +142,11 @@ build_qt() {
         -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DINPUT_opengl=no -DFEATURE_opengl=OFF \
         -DFEATURE_opengl_dynamic=OFF -DFEATURE_dynamicgl=OFF \
         -DFEATURE_vulkan=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF \
-        -DFEATURE_gif=OFF -DFEATURE_tabletevent=OFF \
+        -DFEATURE_gif=OFF -DFEATURE_tabletevent=OFF -DFEATURE_direct2d1_1=OFF \
         -DFEATURE_androiddeployqt=OFF \
         >"$cache/qt-configure.log" 2>&1 ||
         { tail -40 "$cache/qt-configure.log"; exit 1; }
-    grep -E -i '^ *(Windows|Offscreen|PNG|JPEG|FreeType|Fontconfig|HarfBuzz|Printer|Windows Vista)' \
+    grep -E '^ *(Qt (Gui|Widgets|PrintSupport|Testlib)|FreeType|HarfBuzz|JPEG|PNG|Direct|Styles) ' \
         "$cache/qt-configure.log" | sed 's/^/    /' || true
     step "Building Qt (log: $cache/qt-build.log)"
     nice -n 19 cmake --build "$qt_build" --parallel "$jobs" >"$cache/qt-build.log" 2>&1 ||
