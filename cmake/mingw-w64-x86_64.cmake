@@ -37,8 +37,5 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 set(QT_HOST_PATH /usr CACHE PATH "")
 set(QT_HOST_PATH_CMAKE_DIR /usr/lib/x86_64-linux-gnu/cmake CACHE PATH "")
 
-# ctest starts the test programs under Wine.
-find_program(ZEL_WINE NAMES wine wine64)
-if(ZEL_WINE)
-    set(CMAKE_CROSSCOMPILING_EMULATOR "${ZEL_WINE}")
-endif()
+# ctest starts the test programs under Wine, with the Qt libraries above.
+set(CMAKE_CROSSCOMPILING_EMULATOR "${CMAKE_CURRENT_LIST_DIR}/wine-run.sh;${ZEL_WINDOWS_QT_PREFIX}")

@@ -35,7 +35,7 @@ install_packages() {
     # The cross compiler, Qt's host tools (moc, uic, rcc, lrelease) and what Qt's build runs;
     # Wine and a display to run the tests in; NSIS, whose makensis runs on Linux, for the installer.
     local packages=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-tools
-        cmake ninja-build perl python3 dpkg-dev
+        cmake ninja-build perl python3 dpkg-dev fonts-dejavu-core
         qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
         wine wine64 nsis xvfb xdotool imagemagick)
     # Wine's 32-bit half, which the NSIS installer needs to run.
@@ -157,6 +157,8 @@ build_qt() {
     cp /usr/share/qt6/translations/qt*.qm "$qt_prefix/translations/" 2>/dev/null || true
     echo "$qt_version" >"$qt_stamp"
     echo "Installed: $(du -sh "$qt_prefix" | cut -f1) in $qt_prefix"
+    # The build folder (over a gigabyte) only served to resume a build that stopped.
+    rm -rf "$qt_build"
 }
 
 build_program() {
@@ -166,28 +168,24 @@ build_program() {
     nice -n 19 cmake --build --preset windows --parallel "$jobs"
 }
 
-# A Unix path as Wine's Windows side names it: Wine's drive Z: is the root of the file system.
-windows_path() {
-    local path=$1
-    printf 'Z:%s' "${path//\//\\}"
-}
-
-# Every test program under Wine, each as ctest would start it (its environment, its folder), in a
-# Wine prefix of the script's own; the rows' totals are summed from Qt Test's "Totals:" lines.
+# Every test program under Wine, each as ctest would start it (cmake/wine-run.sh, its environment,
+# its folder), in a Wine prefix of the script's own; the rows' totals are summed from Qt Test's
+# "Totals:" lines.
 run_tests() {
     step "Unit tests under Wine"
-    local gcc_runtime
-    gcc_runtime=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")
-    local pthread_runtime=/usr/$triple/lib
     export WINEPREFIX=${ZEL_WINDOWS_WINEPREFIX:-$cache/wine}
-    export WINEARCH=win64 WINEDEBUG=${WINEDEBUG:--all}
-    # No Mono or Gecko to offer to install: the tests need neither.
-    export WINEDLLOVERRIDES="mscoree,mshtml="
-    export WINEPATH
-    WINEPATH="$(windows_path "$qt_prefix/bin");$(windows_path "$gcc_runtime");$(windows_path "$pthread_runtime")"
-    export QT_PLUGIN_PATH
-    QT_PLUGIN_PATH=$(windows_path "$qt_prefix/plugins")
+    export WINEARCH=win64 WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml="
     local platform=${ZEL_WINDOWS_QPA:-offscreen}
+    # Real windows under Wine take several times as long as offscreen ones.
+    local timeout_factor=1
+    [ "$platform" = offscreen ] || timeout_factor=4
+    # Qt's offscreen platform on Windows reads the fonts of one folder, Qt's lib/fonts unless told
+    # otherwise, and a Qt build puts none there: DejaVu, the program's stand-in for Verdana.
+    # ZEL_WINDOWS_FONTDIR= (empty) leaves it without fonts.
+    local fonts=${ZEL_WINDOWS_FONTDIR-/usr/share/fonts/truetype/dejavu}
+    if [ "$platform" = offscreen ] && [ -n "$fonts" ]; then
+        export QT_QPA_FONTDIR="Z:${fonts//\//\\}"
+    fi
 
     # Wine draws its windows, and makes its hidden ones, on an X display: a private Xvfb.
     local display
@@ -206,7 +204,7 @@ run_tests() {
         wineboot --init >/dev/null 2>&1
         wineserver -w
     fi
-    echo "Platform: $platform   display: $DISPLAY   prefix: $WINEPREFIX"
+    echo "Platform: $platform   fonts: ${QT_QPA_FONTDIR:-as the platform finds them}   display: $DISPLAY   prefix: $WINEPREFIX"
 
     local results=$build_dir/wine-tests
     rm -rf "$results"
@@ -230,9 +228,6 @@ for test in json.load(sys.stdin)["tests"]:
         command=("${fields[@]:4}")
         [ "$folder" != - ] || folder=$build_dir/tests
         [ "$environment" != - ] || environment=
-        case ${command[0]} in
-            *.exe) command=(wine "${command[@]}") ;;
-        esac
         local settings=() setting
         IFS=';' read -r -a settings <<<"$environment"
         local variables=()
@@ -245,6 +240,7 @@ for test in json.load(sys.stdin)["tests"]:
         programs=$((programs + 1))
         local log=$results/$name.log status=0 begun
         begun=$(date +%s)
+        timeout=$((timeout * timeout_factor))
         (cd "$folder" && env "${variables[@]}" timeout --kill-after=10 "$timeout" "${command[@]}") \
             </dev/null >"$log" 2>&1 || status=$?
         local totals
@@ -261,8 +257,13 @@ for test in json.load(sys.stdin)["tests"]:
     done <"$results/tests.tsv"
 
     echo
-    echo "Failed rows:"
-    grep -a -h -E '^FAIL!  : ' "$results"/*.log | sed 's/^/    /' || echo "    none"
+    echo "Failed rows (the first 200 characters; the whole output is in the logs):"
+    local log
+    for log in "$results"/*.log; do
+        grep -a -q -E '^FAIL!  : ' "$log" || continue
+        echo "  $(basename "$log" .log):"
+        grep -a -E '^FAIL!  : ' "$log" | cut -c1-200 | sed 's/^/    /'
+    done
     if [ ${#broken[@]} -gt 0 ]; then
         echo "Programs without totals (crashed or timed out): ${broken[*]}"
     fi
