@@ -33,6 +33,9 @@ for name in $(compgen -e); do
 done
 export WINEQT_PLUGIN_PATH
 WINEQT_PLUGIN_PATH=$(windows_path "$qt_prefix/plugins")
+# Qt's offscreen platform on Windows reads the fonts of one folder, Qt's lib/fonts unless told
+# otherwise, and a Qt build puts none there: DejaVu, the program's stand-in for Verdana.
+export WINEQT_QPA_FONTDIR=${QT_QPA_FONTDIR:-$(windows_path /usr/share/fonts/truetype/dejavu)}
 # Without a console window (Wine gives none when the output is not a terminal) Qt Test's plain
 # output and Qt's messages go to the debugger alone: to stdout and stderr instead.
 export WINEQT_FORCE_STDERR_LOGGING=1

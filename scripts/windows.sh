@@ -5,6 +5,7 @@
 # repository, and reused: ZEL_WINDOWS_CACHE (default ${XDG_CACHE_HOME:-$HOME/.cache}/zel-windows).
 # The tests run on Qt's offscreen platform unless ZEL_WINDOWS_QPA names another one ("windows"
 # runs them in real windows on a private Xvfb display). ZEL_WINDOWS_TESTS is a ctest -R pattern.
+# Once built, `ctest --preset windows` runs the same tests under Wine (see cmake/wine-run.sh).
 set -euo pipefail
 
 repo=$(cd "$(dirname "$0")/.." && pwd)
@@ -179,13 +180,6 @@ run_tests() {
     # Real windows under Wine take several times as long as offscreen ones.
     local timeout_factor=1
     [ "$platform" = offscreen ] || timeout_factor=4
-    # Qt's offscreen platform on Windows reads the fonts of one folder, Qt's lib/fonts unless told
-    # otherwise, and a Qt build puts none there: DejaVu, the program's stand-in for Verdana.
-    # ZEL_WINDOWS_FONTDIR= (empty) leaves it without fonts.
-    local fonts=${ZEL_WINDOWS_FONTDIR-/usr/share/fonts/truetype/dejavu}
-    if [ "$platform" = offscreen ] && [ -n "$fonts" ]; then
-        export QT_QPA_FONTDIR="Z:${fonts//\//\\}"
-    fi
 
     # Wine draws its windows, and makes its hidden ones, on an X display: a private Xvfb.
     local display
@@ -204,7 +198,7 @@ run_tests() {
         wineboot --init >/dev/null 2>&1
         wineserver -w
     fi
-    echo "Platform: $platform   fonts: ${QT_QPA_FONTDIR:-as the platform finds them}   display: $DISPLAY   prefix: $WINEPREFIX"
+    echo "Platform: $platform   display: $DISPLAY   prefix: $WINEPREFIX"
 
     local results=$build_dir/wine-tests
     rm -rf "$results"
