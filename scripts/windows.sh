@@ -155,11 +155,12 @@ build_qt() {
     nice -n 19 cmake --install "$qt_build" >>"$cache/qt-build.log" 2>&1
     # Qt's own translations of its dialogs, where the libraries look for them.
     mkdir -p "$qt_prefix/translations"
-    cp /usr/share/qt6/translations/qt*.qm "$qt_prefix/translations/" 2>/dev/null || true
+    cp /usr/share/qt6/translations/qtbase_*.qm "$qt_prefix/translations/"
     echo "$qt_version" >"$qt_stamp"
     echo "Installed: $(du -sh "$qt_prefix" | cut -f1) in $qt_prefix"
-    # The build folder (over a gigabyte) only served to resume a build that stopped.
-    rm -rf "$qt_build"
+    # The build folder (over a gigabyte) and the unpacked source only served to resume a build
+    # that stopped; the source packages stay, for a rebuild without a download.
+    rm -rf "$qt_build" "$source"
 }
 
 build_program() {
