@@ -109,7 +109,10 @@ void TestStartup::killedHolderDoesNotBlock()
     // SIGKILL on POSIX systems, TerminateProcess on Windows: no chance to unlock.
     holder.kill();
     QVERIFY(holder.waitForFinished());
+#ifndef Q_OS_WIN
+    // A lock file outlives its killed holder; Windows' session mutex is gone with it.
     QVERIFY(QFile::exists(SingleInstance::lockFilePath()));
+#endif
 
     ScriptedDesktop desktop;
     Startup startup;
@@ -128,6 +131,9 @@ void TestStartup::lockThatCannotBeMadeSkipsTheCheck_data()
 
 void TestStartup::lockThatCannotBeMadeSkipsTheCheck()
 {
+#ifdef Q_OS_WIN
+    QSKIP("On Windows the lock is a session mutex, which no folder can keep from being made");
+#endif
     QFETCH(QString, folder);
     QTemporaryDir scratch;
     QString lockFolder = scratch.filePath(folder);
