@@ -13,10 +13,11 @@ namespace {
 
 // A store of its own for each access, so that an error of one access never sticks to the next.
 // An empty organisation would land under "Unknown Organization"; the executable's name addresses
-// the store instead.
+// the store instead. Qt's default format is the native one (the registry on Windows); the tests
+// make it a file in their temporary home, so that no test reaches the person's own store.
 std::unique_ptr<QSettings> openStore()
 {
-    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+    return std::make_unique<QSettings>(QSettings::defaultFormat(), QSettings::UserScope,
                                        AppInfo::executableName());
 }
 

@@ -24,8 +24,13 @@ namespace {
 // store's file through QSettings, not even to learn its name, and write it by hand.
 QString settingsFile()
 {
+#ifdef Q_OS_WIN
+    // The test environment's file in place of the registry.
+    return qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/ZelFreeMayanAnimalSign.ini");
+#else
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
             + QStringLiteral("/ZelFreeMayanAnimalSign.conf");
+#endif
 }
 
 // The store's file as the program writes it, dated long ago so that its time differs from that of
@@ -76,7 +81,7 @@ void TestSettingsFaults::cleanup()
     removeSettings();
     // A write the store refused stays pending in QSettings' cache, to be written into whatever
     // file the next row makes: write it out now, and remove it.
-    QSettings(QSettings::NativeFormat, QSettings::UserScope,
+    QSettings(QSettings::defaultFormat(), QSettings::UserScope,
               QStringLiteral("ZelFreeMayanAnimalSign"))
             .sync();
     removeSettings();

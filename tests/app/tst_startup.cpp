@@ -20,7 +20,7 @@ namespace {
 
 QString settingsFile()
 {
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope,
+    return QSettings(QSettings::defaultFormat(), QSettings::UserScope,
                      QStringLiteral("ZelFreeMayanAnimalSign"))
             .fileName();
 }

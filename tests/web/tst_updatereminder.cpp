@@ -23,7 +23,7 @@ QString isoDate(const QDate &date)
 
 QSettings storeFile()
 {
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope,
+    return QSettings(QSettings::defaultFormat(), QSettings::UserScope,
                      QStringLiteral("ZelFreeMayanAnimalSign"));
 }
 
