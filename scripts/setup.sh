@@ -22,21 +22,7 @@ done
 packages=(cmake g++ make ninja-build qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     fonts-dejavu-core "${extra[@]}")
 
-missing=()
-for package in "${packages[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
-        missing+=("$package")
-    fi
-done
-
-if [ ${#missing[@]} -gt 0 ]; then
-    echo "Installing missing Debian packages: ${missing[*]}"
-    sudo=()
-    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-    "${sudo[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
-        "${missing[@]}"
-fi
+"$(dirname "$0")/install-packages.sh" "${packages[@]}"
 
 cd "$(dirname "$0")/.."
 cmake --preset "$preset" >/dev/null

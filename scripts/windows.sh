@@ -43,23 +43,9 @@ install_packages() {
     if ! dpkg --print-foreign-architectures | grep -qx i386; then
         echo "Adding the i386 architecture for Wine's 32-bit half"
         "${sudo[@]}" dpkg --add-architecture i386
-        "${sudo[@]}" apt-get update -qq
     fi
     packages+=(wine32:i386)
-    local missing=() package
-    for package in "${packages[@]}"; do
-        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
-            missing+=("$package")
-        fi
-    done
-    if [ ${#missing[@]} -gt 0 ]; then
-        echo "Installing missing Debian packages: ${missing[*]}"
-        "${sudo[@]}" apt-get update -qq
-        DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
-            "${missing[@]}"
-    else
-        echo "All present"
-    fi
+    "$repo/scripts/install-packages.sh" "${packages[@]}"
     local host_qt
     host_qt=$(dpkg-query -W -f='${Version}' qt6-base-dev)
     case $host_qt in

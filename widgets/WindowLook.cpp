@@ -122,12 +122,17 @@ void setCaptionKeepingAddress(QLabel *label, const QString &caption, const QStri
 
 QIcon applicationIcon()
 {
-    // Every size drawn, so that a switcher or dock never scales the 32 x 32 picture up.
-    QIcon icon;
-    for (const char *picture :
-         {":/icon/app.png", ":/icon/app-48.png", ":/icon/app-64.png", ":/icon/app-256.png"})
-        icon.addFile(QString::fromLatin1(picture));
-    return icon;
+    // Every size drawn, so that a switcher or dock never scales the 32 x 32 picture up. Read once
+    // for the application and all its windows, and kept for the life of the process, since the
+    // pictures it holds must not outlive the application object.
+    static const QIcon *icon = [] {
+        auto *made = new QIcon;
+        for (const char *picture :
+             {":/icon/app.png", ":/icon/app-48.png", ":/icon/app-64.png", ":/icon/app-256.png"})
+            made->addFile(QString::fromLatin1(picture));
+        return made;
+    }();
+    return *icon;
 }
 
 QPixmap picture(const QString &path, qreal devicePixelRatio)

@@ -420,15 +420,20 @@ ok "report window $report; its link at $link_x,$link_y opened $opened once"
 
 # --- 5. save, back, open ---------------------------------------------------------------------
 
-save_reading() { # FILE
+# Opens the report's Save dialog and types the name into it; the dialog's window is in $dialog.
+type_into_save_dialog() { # NAME
     focus "$report"
     keys alt+s
     find_save() { find_titled "$app" "$save_title"; }
     wait_until 10 find_save || fail "Save did not show the \"$save_title\" dialog"
-    local dialog=$found
-    shot "save-dialog"
+    dialog=$found
     focus "$dialog"
     type_text "$1"
+}
+
+save_reading() { # FILE
+    type_into_save_dialog "$1"
+    shot "save-dialog"
     keys Return
     saved() { [[ -s $1 ]] && ! is_visible "$dialog"; }
     wait_until 10 saved "$1" || fail "the reading was not saved to $1"
@@ -449,13 +454,7 @@ ok "saved $saved_file: 4 CR LF lines that unscramble to $name, $month, $day, $ye
 # The report as a PDF through the same dialog: a name without a suffix, and the second file type,
 # which Tab reaches from the name box.
 save_pdf() { # NAME
-    focus "$report"
-    keys alt+s
-    find_save() { find_titled "$app" "$save_title"; }
-    wait_until 10 find_save || fail "Save did not show the \"$save_title\" dialog"
-    local dialog=$found
-    focus "$dialog"
-    type_text "$1"
+    type_into_save_dialog "$1"
     keys Tab Down shift+Tab
     shot "save-dialog-pdf"
     keys Return
