@@ -16,7 +16,7 @@
     <message>
         <source>Click here for more details</source>
         <extracomment>One line; grows to the right up to the window&apos;s edge.</extracomment>
-        <translation>Haz clic aquí para saber más</translation>
+        <translation>Haz clic para saber más</translation>
     </message>
     <message>
         <source>OK</source>

@@ -28,20 +28,28 @@ struct TextRoom
     QRect available;
 };
 
+// A wrapped text in a fixed box must fit as Windows draws it too: there every glyph advances a
+// whole pixel, so a line holds fewer words and a paragraph may need a line more than here.
+QSize wrappedSize(const QLabel *label, int width)
+{
+    QFont wholePixels = label->font();
+    wholePixels.setHintingPreference(QFont::PreferFullHinting);
+    const QRect box(0, 0, width, INT_MAX);
+    const int flags = Qt::TextWordWrap | (label->alignment() & Qt::AlignHorizontal_Mask);
+    return label->fontMetrics()
+            .boundingRect(box, flags, label->text())
+            .size()
+            .expandedTo(QFontMetrics(wholePixels).boundingRect(box, flags, label->text()).size());
+}
+
 // The text block is measured first, then placed as the label aligns it: a wrapped block measured
 // in an unbounded box would otherwise be centred far below the label.
 TextRoom labelRoom(const QLabel *label)
 {
     const int margin = label->margin();
     const QRect room = label->contentsRect().adjusted(margin, margin, -margin, -margin);
-    const QFontMetrics metrics = label->fontMetrics();
-    const QSize size = label->wordWrap()
-            ? metrics.boundingRect(QRect(0, 0, room.width(), INT_MAX),
-                                   Qt::TextWordWrap
-                                           | (label->alignment() & Qt::AlignHorizontal_Mask),
-                                   label->text())
-                      .size()
-            : metrics.size(0, label->text());
+    const QSize size = label->wordWrap() ? wrappedSize(label, room.width())
+                                         : label->fontMetrics().size(0, label->text());
     return {QStyle::alignedRect(label->layoutDirection(), label->alignment(), size, room), room};
 }
 
