@@ -1,22 +1,48 @@
-# Where `cmake --install` puts the program, and how `cpack -G DEB` wraps the same files. The
-# desktop files (menu entry, icons, file type, software-centre entry) and the Debian package are
-# for Linux; elsewhere the program carries its icon itself (see app/CMakeLists.txt).
+# Where `cmake --install` puts the program, and how CPack wraps the same files: a Debian package on
+# Linux, with the desktop's files (menu entry, icons, file type, software-centre entry); an NSIS
+# installer on Windows (WindowsInstaller.cmake), where the program carries its icon itself.
 include(GNUInstallDirs)
 
 set(ZEL_PACKAGE_NAME "zel-mayan-animal-sign")
 set(ZEL_PACKAGING_DIR "${PROJECT_SOURCE_DIR}/packaging")
 
+# On Windows the program shares one folder with its libraries, as Windows programs do.
+if(WIN32)
+    set(ZEL_INSTALL_BINDIR .)
+    set(ZEL_INSTALL_DOCDIR doc)
+else()
+    set(ZEL_INSTALL_BINDIR ${CMAKE_INSTALL_BINDIR})
+    set(ZEL_INSTALL_DOCDIR ${CMAKE_INSTALL_DATADIR}/doc/${ZEL_PACKAGE_NAME})
+endif()
+
 install(TARGETS ZelFreeMayanAnimalSign
-        RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
+        RUNTIME DESTINATION ${ZEL_INSTALL_BINDIR}
         BUNDLE DESTINATION .)
 # The animal pictures compiled into the program are drawn from drawings whose licence travels with
 # them.
 install(FILES "${ZEL_PACKAGING_DIR}/copyright"
               "${PROJECT_SOURCE_DIR}/resources/LICENSE-noto-emoji.txt"
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/${ZEL_PACKAGE_NAME})
+        DESTINATION ${ZEL_INSTALL_DOCDIR})
 
+# What every package says of itself.
+set(CPACK_PACKAGE_NAME "${ZEL_PACKAGE_NAME}")
+set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
+set(CPACK_PACKAGE_VENDOR "Velmora Softwares")
+set(CPACK_PACKAGE_CONTACT "Velmora Softwares <support@velmora.example>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "find your Mayan animal moon sign from your birth date")
+# Kept under 80 columns a line, as Debian's tools show it unwrapped.
+set(CPACK_PACKAGE_DESCRIPTION
+    "Zel Mayan Animal Sign tells you which of the thirteen Mayan animal moon
+signs is yours from your name and birth date: the sign's Mayan name, its
+animal with a picture, its crystal and what it says about your character.
+The reading can be printed or saved to a file and opened again later.")
+
+if(WIN32)
+    include(${CMAKE_CURRENT_LIST_DIR}/WindowsInstaller.cmake)
+    return()
+endif()
 # The rest is Linux's alone: the desktop's files and the Debian package.
-if(NOT UNIX OR APPLE)
+if(APPLE)
     return()
 endif()
 
@@ -47,17 +73,6 @@ install(FILES "${PROJECT_BINARY_DIR}/packaging/${ZEL_APP_ID}.metainfo.xml"
 
 # --- Debian package ------------------------------------------------------------------------------
 set(CPACK_GENERATOR "DEB")
-set(CPACK_PACKAGE_NAME "${ZEL_PACKAGE_NAME}")
-set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
-set(CPACK_PACKAGE_VENDOR "Velmora Softwares")
-set(CPACK_PACKAGE_CONTACT "Velmora Softwares <support@velmora.example>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "find your Mayan animal moon sign from your birth date")
-# Kept under 80 columns a line, as Debian's tools show it unwrapped.
-set(CPACK_PACKAGE_DESCRIPTION
-    "Zel Mayan Animal Sign tells you which of the thirteen Mayan animal moon
-signs is yours from your name and birth date: the sign's Mayan name, its
-animal with a picture, its crystal and what it says about your character.
-The reading can be printed or saved to a file and opened again later.")
 set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
 # The package is rebuilt from the build tree whenever it is needed; debug symbols would only
 # multiply its size.

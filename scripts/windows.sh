@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds the program for 64-bit Windows on this Debian machine and runs its unit tests under Wine.
-#   scripts/windows.sh [STEP...]     steps: packages qt build test (default: all of them, in order)
+# Builds the program for 64-bit Windows on this Debian machine, runs its unit tests under Wine, makes
+# its installer and tries that under Wine as a person would.
+#   scripts/windows.sh [STEP...]     steps: packages qt build test installer (default: all, in order)
 # Qt's libraries for Windows are built once from Debian's own Qt source, into a folder outside the
 # repository, and reused: ZEL_WINDOWS_CACHE (default ${XDG_CACHE_HOME:-$HOME/.cache}/zel-windows).
 # The tests run on Qt's offscreen platform unless ZEL_WINDOWS_QPA names another one ("windows"
@@ -34,11 +35,13 @@ sudo=()
 install_packages() {
     step "Debian packages"
     # The cross compiler, Qt's host tools (moc, uic, rcc, lrelease) and what Qt's build runs;
-    # Wine and a display to run the tests in; NSIS, whose makensis runs on Linux, for the installer.
+    # Wine, its own stand-ins for Windows' interface fonts (menus and message boxes are drawn in
+    # them) and a display to run the tests in; NSIS, whose makensis runs on Linux, for the installer;
+    # the X tools that find the program's windows and take their pictures.
     local packages=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-tools
         cmake ninja-build perl python3 dpkg-dev fonts-dejavu-core
         qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
-        wine wine64 nsis xvfb xdotool imagemagick)
+        wine wine64 fonts-wine nsis xvfb xdotool x11-utils imagemagick)
     # Wine's 32-bit half, which the NSIS installer needs to run.
     if ! dpkg --print-foreign-architectures | grep -qx i386; then
         echo "Adding the i386 architecture for Wine's 32-bit half"
@@ -156,29 +159,38 @@ build_program() {
     nice -n 19 cmake --build --preset windows --parallel "$jobs"
 }
 
-# Every test program under Wine, each as ctest would start it (cmake/wine-run.sh, its environment,
-# its folder), in a Wine prefix of the script's own; the rows' totals are summed from Qt Test's
-# "Totals:" lines.
-run_tests() {
-    step "Unit tests under Wine"
-    export WINEPREFIX=${ZEL_WINDOWS_WINEPREFIX:-$cache/wine}
-    export WINEARCH=win64 WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml="
-    local platform=${ZEL_WINDOWS_QPA:-offscreen}
-    # Real windows under Wine take several times as long as offscreen ones.
-    local timeout_factor=1
-    [ "$platform" = offscreen ] || timeout_factor=4
-
-    # Wine draws its windows, and makes its hidden ones, on an X display: a private Xvfb.
+# Wine draws its windows, and makes its hidden ones, on an X display: a private Xvfb, ended with
+# the Wine server when the script ends.
+start_display() {
+    [ -z "${xvfb_pid:-}" ] || return 0
     local display
     for display in $(seq 90 120); do
         [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ] || break
     done
     Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-    local xvfb_pid=$!
+    xvfb_pid=$!
     export DISPLAY=:$display
-    # shellcheck disable=SC2064
-    trap "wineserver -k 2>/dev/null || true; kill $xvfb_pid 2>/dev/null || true" EXIT
+    trap 'wineserver -k 2>/dev/null || true; kill $xvfb_pid 2>/dev/null || true' EXIT
     for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.1; done
+}
+
+use_wine_prefix() {
+    export WINEPREFIX=$1
+    export WINEARCH=win64 WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml="
+}
+
+# Every test program under Wine, each as ctest would start it (cmake/wine-run.sh, its environment,
+# its folder), in a Wine prefix of the script's own; the rows' totals are summed from Qt Test's
+# "Totals:" lines.
+run_tests() {
+    step "Unit tests under Wine"
+    use_wine_prefix "${ZEL_WINDOWS_WINEPREFIX:-$cache/wine}"
+    local platform=${ZEL_WINDOWS_QPA:-offscreen}
+    # Real windows under Wine take several times as long as offscreen ones.
+    local timeout_factor=1
+    [ "$platform" = offscreen ] || timeout_factor=4
+
+    start_display
 
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
         echo "Making the Wine prefix $WINEPREFIX"
@@ -252,20 +264,191 @@ for test in json.load(sys.stdin)["tests"]:
     wine reg query 'HKCU\Software\ZelFreeMayanAnimalSign' /s 2>/dev/null | tr -d '\r' | sed 's/^/    /' ||
         echo "    none"
     echo "Logs: $results"
-    echo "Test programs run: $programs"
-    echo "Wine: $passed passed, $failed failed, $skipped skipped"
-    [ "$failed" -eq 0 ] && [ ${#broken[@]} -eq 0 ]
+    summary+=("Unit tests under Wine: $programs programs; $passed rows passed, $failed failed, $skipped skipped")
+    echo "${summary[-1]}"
+    [ "$failed" -eq 0 ] && [ ${#broken[@]} -eq 0 ] || outcome=1
 }
 
+# --- The installer, tried as a person on Windows meets it ---------------------------------------
+
+make_installer() {
+    step "Installer (CPack, NSIS)"
+    rm -rf "$build_dir/package"
+    (cd "$build_dir" && cpack -G NSIS -B "$build_dir/package") >"$build_dir/package.log" 2>&1 ||
+        { tail -30 "$build_dir/package.log"; exit 1; }
+    installer=$(ls "$build_dir"/package/zel-mayan-animal-sign-*-win64.exe)
+    summary+=("Installer: $(basename "$installer"), $(du -k "$installer" | cut -f1) kB")
+    echo "${summary[-1]}"
+}
+
+# The first X window titled as the program's windows are whose width passes the given one: the
+# main window is 479 pixels wide, the result window 617.
+program_window() {
+    local wider_than=$1 window width
+    for _ in $(seq 120); do
+        for window in $(xdotool search --onlyvisible --name '^Zel Mayan Animal Sign v' 2>/dev/null); do
+            width=$(xwininfo -id "$window" | sed -n 's/^ *Width: //p')
+            [ "${width:-0}" -gt "$wider_than" ] && { echo "$window"; return; }
+        done
+        sleep 0.5
+    done
+    echo "No program window wider than $wider_than pixels appeared" >&2
+    exit 1
+}
+
+# A window's picture, taken once Wine has painted it (a window just mapped is still one colour),
+# its size, and the icon Windows gives it for its title bar and the task bar, as a picture too.
+look_at_window() {
+    local window=$1 name=$2 size
+    for _ in $(seq 40); do
+        import -window "$window" "$screenshots/$name.png"
+        [ "$(convert "$screenshots/$name.png" -format %k info:)" -gt 16 ] && break
+        sleep 0.5
+    done
+    size=$(xwininfo -id "$window" | sed -n 's/^ *Width: //p;s/^ *Height: //p' | paste -sd x)
+    xprop -id "$window" -notype 32c _NET_WM_ICON | python3 -c '
+import sys
+numbers = [int(n) for n in sys.stdin.read().split("=", 1)[1].split(",")]
+width, height = numbers[0], numbers[1]
+pixels = numbers[2:2 + width * height]
+sys.stdout.buffer.write(bytes(b for p in pixels for b in ((p >> 16) & 255, (p >> 8) & 255, p & 255, p >> 24)))
+print(width, height, file=sys.stderr)' 2>"$screenshots/$name-icon.size" >"$screenshots/$name-icon.rgba"
+    local icon
+    icon=$(tr ' ' x <"$screenshots/$name-icon.size")
+    convert -size "$icon" -depth 8 "rgba:$screenshots/$name-icon.rgba" "$screenshots/$name-icon.png"
+    rm -f "$screenshots/$name-icon.rgba" "$screenshots/$name-icon.size"
+    summary+=("$name window: $size pixels, a $icon icon; pictures $screenshots/$name.png, $name-icon.png")
+    echo "${summary[-1]}"
+}
+
+# The text a console shows when the installed program runs in it with the given option: Wine's
+# console draws it with terminal controls, which go, and wraps it at 80 columns.
+console_output() {
+    script -qc "$(printf '%q ' wine cmd /c "$program" "$1")" /dev/null </dev/null |
+        sed -e 's/\x1b\[1C/ /g' -e 's/\x1b\[[0-9;?]*[A-Za-z]//g' -e 's/\r//g' | grep -v '^$'
+}
+
+# Installs the installer silently in a Wine prefix made anew for a user named José (so that his
+# folders have a name outside ASCII), starts the program from the Start menu, opens a saved reading
+# from his Documents through the file type as Explorer does, asks the program for --help and
+# --version in a console, uninstalls silently and looks for anything left behind.
+try_installer() {
+    step "Installing under Wine"
+    start_display
+    use_wine_prefix "$cache/wine-installer"
+    wineserver -k 2>/dev/null || true
+    rm -rf "$WINEPREFIX"
+    export USER=José LOGNAME=José
+    wineboot --init >/dev/null 2>&1
+    wineserver -w
+    screenshots=${ZEL_WINDOWS_SCREENSHOTS:-$build_dir/screenshots}
+    mkdir -p "$screenshots"
+    local drive=$WINEPREFIX/drive_c
+    local home="$drive/users/José" folder="$drive/Program Files/Zel Mayan Animal Sign"
+    local menu="$drive/ProgramData/Microsoft/Windows/Start Menu/Programs/Zel Mayan Animal Sign"
+    [ -d "$home" ] || { echo "Wine made no folder for José: $(ls "$drive/users")" >&2; exit 1; }
+
+    wine "$installer" /S
+    wineserver -w
+    program='C:\Program Files\Zel Mayan Animal Sign\ZelFreeMayanAnimalSign.exe'
+    check "the program in Program Files" test -f "$folder/ZelFreeMayanAnimalSign.exe"
+    check "the uninstaller" test -f "$folder/Uninstall.exe"
+    check "the Start-menu shortcut" test -f "$menu/Zel Mayan Animal Sign.lnk"
+    check ".zod names the program's file type" registry_has 'HKCR\.zod' ZelFreeMayanAnimalSign.Reading
+    check "the file type's open command passes the path" \
+        registry_has 'HKCR\ZelFreeMayanAnimalSign.Reading\shell\open\command' '"%1"'
+    check "the file type's icon is the program's" \
+        registry_has 'HKCR\ZelFreeMayanAnimalSign.Reading\DefaultIcon' 'ZelFreeMayanAnimalSign.exe,0'
+
+    step "The installed program"
+    wine start 'C:\ProgramData\Microsoft\Windows\Start Menu\Programs\Zel Mayan Animal Sign\Zel Mayan Animal Sign.lnk'
+    look_at_window "$(program_window 400)" main
+    local stored
+    stored=$(reminder_date)
+    summary+=("Update-reminder date in HKEY_CURRENT_USER\\Software\\ZelFreeMayanAnimalSign\\OrganizationDefaults\\Settings: $stored")
+    echo "${summary[-1]}"
+    check "the reminder date is today's" test "$stored" = "$(date +%F)"
+    # Ended as Task Manager ends a program: the next start must not be refused.
+    wineserver -k
+    sleep 1
+
+    local reading="$home/Documents/José Peña.zod"
+    cp "$repo/tests/fuzz/corpus/savedreading/valid-accented.zod" "$reading"
+    wine start 'C:\users\José\Documents\José Peña.zod'
+    look_at_window "$(program_window 600)" result
+    wineserver -k
+    sleep 1
+
+    local version
+    version=$(console_output --version)
+    summary+=("--version in a console: $version")
+    echo "${summary[-1]}"
+    check "--version names the program" grep -q '^Zel Mayan Animal Sign [0-9]' <<<"$version"
+    check "--help shows the usage" grep -q '^Usage: .*ZelFreeMayanAnimalSign.exe \[options\] \[file\]' \
+        <<<"$(console_output --help | tr -d '\n')"
+
+    step "Uninstalling"
+    wine "C:\\Program Files\\Zel Mayan Animal Sign\\Uninstall.exe" /S
+    wineserver -w
+    check "nothing left in Program Files" test ! -e "$folder"
+    check "nothing left in the Start menu" test ! -e "$menu"
+    check "no .zod file type left" registry_lacks 'HKCR\.zod'
+    check "no file type of the program left" registry_lacks 'HKCR\ZelFreeMayanAnimalSign.Reading'
+    check "no uninstall entry left" registry_lacks \
+        'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Zel Mayan Animal Sign'
+    summary+=("Installer: installed, started, opened a reading, uninstalled: $checks checks passed")
+}
+
+checks=0
+check() {
+    local what=$1
+    shift
+    if "$@" >/dev/null 2>&1; then
+        checks=$((checks + 1))
+        echo "  ok: $what"
+    else
+        echo "  FAILED: $what" >&2
+        exit 1
+    fi
+}
+
+registry_lacks() {
+    ! wine reg query "$1"
+}
+
+registry_has() {
+    wine reg query "$1" /ve 2>/dev/null | tr -d '\r' | grep -qF "$2"
+}
+
+# The one setting as the program stores it: the date, each character shifted 14 code points on
+# (the scrambling of the program's settings), written by Qt with an "@" doubled at the start.
+reminder_date() {
+    wine reg export 'HKCU\Software\ZelFreeMayanAnimalSign\OrganizationDefaults\Settings' \
+        'C:\windows\temp\settings.reg' /y >/dev/null 2>&1
+    iconv -f UTF-16 -t UTF-8 "$WINEPREFIX/drive_c/windows/temp/settings.reg" |
+        python3 -c '
+import sys
+for line in sys.stdin:
+    if line.startswith("\"") and "=\"" in line:
+        value = line.rstrip().split("=\"", 1)[1][:-1]
+        value = value[1:] if value.startswith("@@") else value
+        print("".join(chr(ord(c) - 14) for c in value))'
+}
+
+summary=()
+outcome=0
 steps=("$@")
-[ ${#steps[@]} -gt 0 ] || steps=(packages qt build test)
+[ ${#steps[@]} -gt 0 ] || steps=(packages qt build test installer)
 for s in "${steps[@]}"; do
     case $s in
         packages) install_packages ;;
         qt) build_qt ;;
         build) build_program ;;
         test) run_tests ;;
-        *) echo "Unknown step: $s (packages qt build test)" >&2; exit 2 ;;
+        installer) make_installer; try_installer ;;
+        *) echo "Unknown step: $s (packages qt build test installer)" >&2; exit 2 ;;
     esac
 done
 step "Done"
+printf '%s\n' "${summary[@]}"
+exit "$outcome"

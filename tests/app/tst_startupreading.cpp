@@ -8,7 +8,9 @@
 #include "ui/MainWindow.h"
 #include "ui/ResultWindow.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -48,6 +50,7 @@ void TestStartupReading::opensAsOpenDoes_data()
                     << fromCommandLine;
         };
         row("saved reading") << "ana.zod" << saved << true << false;
+        row("in a folder named José") << "José/ana.zod" << saved << true << false;
         row("upper-case extension") << "ana.ZOD" << saved << false << true;
         row("not a saved reading") << "junk.zod" << QByteArray("junk\r\n") << false << true;
         row("missing file") << "missing.zod" << QByteArray() << false << true;
@@ -63,8 +66,11 @@ void TestStartupReading::opensAsOpenDoes()
     QFETCH(bool, opens);
     QFETCH(bool, complains);
 
-    const QString path = file.isEmpty() ? QString() : folder.filePath(file);
+    // Written as Windows hands a path over: with backslashes.
+    const QString path
+            = file.isEmpty() ? QString() : QDir::toNativeSeparators(folder.filePath(file));
     if (!content.isEmpty()) {
+        QVERIFY(QDir().mkpath(QFileInfo(path).path()));
         QFile out(path);
         QVERIFY(out.open(QIODevice::WriteOnly) && out.write(content) == content.size());
     }
