@@ -412,10 +412,12 @@ check() {
     fi
 }
 
+# shellcheck disable=SC2317 # called through check
 registry_lacks() {
     ! wine reg query "$1"
 }
 
+# shellcheck disable=SC2317 # called through check
 registry_has() {
     wine reg query "$1" /ve 2>/dev/null | tr -d '\r' | grep -qF "$2"
 }
