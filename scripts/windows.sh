@@ -422,19 +422,17 @@ registry_has() {
     wine reg query "$1" /ve 2>/dev/null | tr -d '\r' | grep -qF "$2"
 }
 
-# The one setting as the program stores it: the date, each character shifted 14 code points on
-# (the scrambling of the program's settings), written by Qt with an "@" doubled at the start.
+# The one setting as the program stores it, the only value of its key: the date, each character
+# shifted 14 code points on (the scrambling of the program's settings), written by Qt with an "@"
+# doubled at the start.
 reminder_date() {
-    wine reg export 'HKCU\Software\ZelFreeMayanAnimalSign\OrganizationDefaults\Settings' \
-        'C:\windows\temp\settings.reg' /y >/dev/null 2>&1
-    iconv -f UTF-16 -t UTF-8 "$WINEPREFIX/drive_c/windows/temp/settings.reg" |
+    wine reg query 'HKCU\Software\ZelFreeMayanAnimalSign\OrganizationDefaults\Settings' |
+        tr -d '\r' | sed -n 's/.*    REG_SZ    //p' |
         python3 -c '
 import sys
-for line in sys.stdin:
-    if line.startswith("\"") and "=\"" in line:
-        value = line.rstrip().split("=\"", 1)[1][:-1]
-        value = value[1:] if value.startswith("@@") else value
-        print("".join(chr(ord(c) - 14) for c in value))'
+value = sys.stdin.read().strip()
+value = value[1:] if value.startswith("@@") else value
+print("".join(chr(ord(c) - 14) for c in value))'
 }
 
 summary=()
