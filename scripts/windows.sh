@@ -352,6 +352,8 @@ try_installer() {
     wineserver -w
     program='C:\Program Files\Zel Mayan Animal Sign\ZelFreeMayanAnimalSign.exe'
     check "the program in Program Files" test -f "$folder/ZelFreeMayanAnimalSign.exe"
+    summary+=("Installed: $(du -sk "$folder" | cut -f1) kB in $(find "$folder" -type f | wc -l) files")
+    echo "${summary[-1]}"
     check "the uninstaller" test -f "$folder/Uninstall.exe"
     check "the Start-menu shortcut" test -f "$menu/Zel Mayan Animal Sign.lnk"
     check ".zod names the program's file type" registry_has 'HKCR\.zod' ZelFreeMayanAnimalSign.Reading
