@@ -28,6 +28,20 @@ foreach(runtime libgcc_s_seh-1.dll libstdc++-6.dll libwinpthread-1.dll)
     unset(runtime_path)
 endforeach()
 
+# The libraries come with their symbols, the MinGW run time with its debugging data too (its C++
+# library alone is 24 MB so, 2 MB without); a stripped install, as the installer's is, leaves them
+# out as it does from the program.
+install(CODE "set(zel_strip \"${CMAKE_STRIP}\")")
+install(CODE [[
+    if(CMAKE_INSTALL_DO_STRIP)
+        file(GLOB_RECURSE libraries "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/*.dll")
+        foreach(library IN LISTS libraries)
+            execute_process(COMMAND "${zel_strip}" --strip-unneeded "${library}"
+                            COMMAND_ERROR_IS_FATAL ANY)
+        endforeach()
+    endif()
+]])
+
 # Qt's own texts (Yes, No, the file dialogs) in the program's languages; English needs none.
 set(qt_translations "${QT6_INSTALL_PREFIX}/${QT6_INSTALL_TRANSLATIONS}")
 foreach(language de es fr pt_BR)
