@@ -355,6 +355,8 @@ try_installer() {
     summary+=("Installed: $(du -sk "$folder" | cut -f1) kB in $(find "$folder" -type f | wc -l) files")
     echo "${summary[-1]}"
     check "the uninstaller" test -f "$folder/Uninstall.exe"
+    check "Qt's plugins and translations where qt.conf says" test -f "$folder/qt.conf" -a \
+        -f "$folder/plugins/platforms/qwindows.dll" -a -f "$folder/translations/qtbase_de.qm"
     check "the Start-menu shortcut" test -f "$menu/Zel Mayan Animal Sign.lnk"
     check ".zod names the program's file type" registry_has 'HKCR\.zod' ZelFreeMayanAnimalSign.Reading
     check "the file type's open command passes the path" \
