@@ -44,7 +44,7 @@ install(CODE [[
 
 # Qt's own texts (Yes, No, the file dialogs) in the program's languages; English needs none.
 set(qt_translations "${QT6_INSTALL_PREFIX}/${QT6_INSTALL_TRANSLATIONS}")
-foreach(language de es fr pt_BR)
+foreach(language IN LISTS ZEL_LANGUAGES)
     install(FILES "${qt_translations}/qtbase_${language}.qm" DESTINATION translations)
 endforeach()
 # Tells Qt where the plugins and translations above lie, relative to the program.
