@@ -39,9 +39,16 @@ void TestQtDesktop::saveDialogAddsTheChosenTypesSuffix()
     QFETCH(int, typesDown);
     QFETCH(QString, typed);
     QFETCH(QString, saved);
-    QTimer::singleShot(0, [typesDown, typed] {
+    bool native = false;
+    QTimer::singleShot(0, [typesDown, typed, &native] {
         auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
         QVERIFY(dialog);
+        // Where the platform shows its own dialog (Windows does), Qt's stays hidden behind it.
+        if (!dialog->isVisible()) {
+            native = true;
+            dialog->reject();
+            return;
+        }
         auto *types = dialog->findChild<QComboBox *>(QStringLiteral("fileTypeCombo"));
         for (int step = 0; step < typesDown; ++step)
             QTest::keyClick(types, step == 0 ? Qt::Key_Down : Qt::Key_Up);
@@ -54,6 +61,8 @@ void TestQtDesktop::saveDialogAddsTheChosenTypesSuffix()
             nullptr,
             {QStringLiteral("Save"), QStringLiteral("Saved reading (*.zod);;PDF document (*.pdf)"),
              QStringLiteral("zod")});
+    if (native)
+        QSKIP("The platform's own file dialog shows, which a test cannot type into");
     QCOMPARE(QFileInfo(path).fileName(), saved);
 }
 
