@@ -186,9 +186,11 @@ run_tests() {
     step "Unit tests under Wine"
     use_wine_prefix "${ZEL_WINDOWS_WINEPREFIX:-$cache/wine}"
     local platform=${ZEL_WINDOWS_QPA:-offscreen}
-    # Real windows under Wine take several times as long as offscreen ones.
+    # Real windows under Wine take several times as long as offscreen ones, for the whole program
+    # (ctest's timeout) as for each test function (Qt Test's, 5 minutes by default).
     local timeout_factor=1
     [ "$platform" = offscreen ] || timeout_factor=4
+    export QTEST_FUNCTION_TIMEOUT=$((300000 * timeout_factor))
 
     start_display
 

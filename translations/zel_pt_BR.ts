@@ -68,7 +68,7 @@
     <message>
         <source>Download Velmora Softwares</source>
         <extracomment>&quot;Velmora Softwares&quot; is the maker&apos;s name.</extracomment>
-        <translation>Downloads da Velmora Softwares</translation>
+        <translation>Baixar Velmora Softwares</translation>
     </message>
     <message>
         <source>Click Here To Visit Velmora Softwares</source>

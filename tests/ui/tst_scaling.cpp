@@ -61,7 +61,15 @@ TextRoom buttonRoom(const QAbstractButton *button)
     const bool isCheckBox = qobject_cast<const QCheckBox *>(button);
     const QStyle::SubElement contents
             = isCheckBox ? QStyle::SE_CheckBoxContents : QStyle::SE_PushButtonContents;
-    const QRect room = button->style()->subElementRect(contents, &option, button);
+    QRect room = button->style()->subElementRect(contents, &option, button);
+    // A push button's caption is drawn centred and unclipped, so the margins above and below it
+    // are room too, up to the frame: Windows' style keeps wide ones around a low button's caption.
+    if (!isCheckBox) {
+        const int frame
+                = button->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, button);
+        room.setTop(frame);
+        room.setBottom(button->height() - 1 - frame);
+    }
     const QRect needed = button->fontMetrics().boundingRect(
             room, Qt::AlignCenter | Qt::TextShowMnemonic, button->text());
     return {needed, room};
