@@ -179,6 +179,53 @@ use_wine_prefix() {
     export WINEARCH=win64 WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml="
 }
 
+# The tests ctest knows, a line each: name <TAB> timeout <TAB> folder <TAB> environment (;-separated)
+# <TAB> command (tab-separated).
+list_tests() {
+    ctest --test-dir "$build_dir" --show-only=json-v1 ${ZEL_WINDOWS_TESTS:+-R "$ZEL_WINDOWS_TESTS"} |
+        python3 -c '
+import json, sys
+for test in json.load(sys.stdin)["tests"]:
+    properties = {p["name"]: p["value"] for p in test.get("properties", [])}
+    environment = properties.get("ENVIRONMENT", [])
+    # Empty fields would merge with their neighbours when the shell splits the line: "-" instead.
+    print("\t".join([test["name"], str(int(properties.get("TIMEOUT", 300))),
+                     properties.get("WORKING_DIRECTORY") or "-", ";".join(environment) or "-"]
+                    + test["command"]))'
+}
+
+# One test program of list_tests' line, as ctest would start it but on the chosen platform; its
+# rows are added to run_tests' totals.
+run_listed_test() {
+    local name=$1 timeout=$(($2 * timeout_factor)) folder=$3 environment=$4
+    shift 4
+    [ "$folder" != - ] || folder=$build_dir/tests
+    [ "$environment" != - ] || environment=
+    local settings=() setting variables=()
+    IFS=';' read -r -a settings <<<"$environment"
+    for setting in "${settings[@]}"; do
+        case $setting in
+            QT_QPA_PLATFORM=*) variables+=("QT_QPA_PLATFORM=$platform") ;;
+            *) variables+=("$setting") ;;
+        esac
+    done
+    programs=$((programs + 1))
+    local log=$results/$name.log status=0 begun totals
+    begun=$(date +%s)
+    (cd "$folder" && env "${variables[@]}" timeout --kill-after=10 "$timeout" "$@") \
+        </dev/null >"$log" 2>&1 || status=$?
+    totals=$(grep -a -E '^Totals: ' "$log" | tail -1 || true)
+    printf '%-28s %4ss  exit %-3s %s\n' "$name" $(($(date +%s) - begun)) "$status" \
+        "${totals:-(no totals: the program did not finish)}"
+    if [ -z "$totals" ]; then
+        broken+=("$name")
+        return
+    fi
+    local p f s
+    read -r p f s < <(sed -E 's/^Totals: ([0-9]+) passed, ([0-9]+) failed, ([0-9]+) skipped.*/\1 \2 \3/' <<<"$totals")
+    passed=$((passed + p)) failed=$((failed + f)) skipped=$((skipped + s))
+}
+
 # Every test program under Wine, each as ctest would start it (cmake/wine-run.sh, its environment,
 # its folder), in a Wine prefix of the script's own; the rows' totals are summed from Qt Test's
 # "Totals:" lines.
@@ -191,9 +238,7 @@ run_tests() {
     local timeout_factor=1
     [ "$platform" = offscreen ] || timeout_factor=4
     export QTEST_FUNCTION_TIMEOUT=$((300000 * timeout_factor))
-
     start_display
-
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
         echo "Making the Wine prefix $WINEPREFIX"
         wineboot --init >/dev/null 2>&1
@@ -201,56 +246,22 @@ run_tests() {
     fi
     echo "Platform: $platform   display: $DISPLAY   prefix: $WINEPREFIX"
 
-    local results=$build_dir/wine-tests
+    local results=$build_dir/wine-tests passed=0 failed=0 skipped=0 programs=0 broken=() fields
     rm -rf "$results"
     mkdir -p "$results"
-    # name <TAB> timeout <TAB> folder <TAB> environment (;) <TAB> command (tab-separated), per test.
-    ctest --test-dir "$build_dir" --show-only=json-v1 ${ZEL_WINDOWS_TESTS:+-R "$ZEL_WINDOWS_TESTS"} |
-        python3 -c '
-import json, sys
-for test in json.load(sys.stdin)["tests"]:
-    properties = {p["name"]: p["value"] for p in test.get("properties", [])}
-    environment = properties.get("ENVIRONMENT", [])
-    # Empty fields would merge with their neighbours when the shell splits the line: "-" instead.
-    print("\t".join([test["name"], str(int(properties.get("TIMEOUT", 300))),
-                     properties.get("WORKING_DIRECTORY") or "-", ";".join(environment) or "-"]
-                    + test["command"]))' >"$results/tests.tsv"
-
-    local passed=0 failed=0 skipped=0 programs=0 broken=()
-    local name timeout folder environment command
+    list_tests >"$results/tests.tsv"
     while IFS=$'\t' read -r -a fields; do
-        name=${fields[0]} timeout=${fields[1]} folder=${fields[2]} environment=${fields[3]}
-        command=("${fields[@]:4}")
-        [ "$folder" != - ] || folder=$build_dir/tests
-        [ "$environment" != - ] || environment=
-        local settings=() setting
-        IFS=';' read -r -a settings <<<"$environment"
-        local variables=()
-        for setting in "${settings[@]}"; do
-            case $setting in
-                QT_QPA_PLATFORM=*) variables+=("QT_QPA_PLATFORM=$platform") ;;
-                *) variables+=("$setting") ;;
-            esac
-        done
-        programs=$((programs + 1))
-        local log=$results/$name.log status=0 begun
-        begun=$(date +%s)
-        timeout=$((timeout * timeout_factor))
-        (cd "$folder" && env "${variables[@]}" timeout --kill-after=10 "$timeout" "${command[@]}") \
-            </dev/null >"$log" 2>&1 || status=$?
-        local totals
-        totals=$(grep -a -E '^Totals: ' "$log" | tail -1 || true)
-        printf '%-28s %4ss  exit %-3s %s\n' "$name" $(($(date +%s) - begun)) "$status" \
-            "${totals:-(no totals: the program did not finish)}"
-        if [ -n "$totals" ]; then
-            local p f s
-            read -r p f s < <(sed -E 's/^Totals: ([0-9]+) passed, ([0-9]+) failed, ([0-9]+) skipped.*/\1 \2 \3/' <<<"$totals")
-            passed=$((passed + p)) failed=$((failed + f)) skipped=$((skipped + s))
-        else
-            broken+=("$name")
-        fi
+        run_listed_test "${fields[@]}"
     done <"$results/tests.tsv"
+    report_test_failures
+    summary+=("Unit tests under Wine: $programs programs; $passed rows passed, $failed failed, $skipped skipped")
+    echo "${summary[-1]}"
+    [ "$failed" -eq 0 ] && [ ${#broken[@]} -eq 0 ] || outcome=1
+}
 
+# The failed rows and the programs that ended without totals in run_tests' logs, and any setting
+# a test left in the Wine prefix's registry.
+report_test_failures() {
     echo
     echo "Failed rows (the first 200 characters; the whole output is in the logs):"
     local log
@@ -263,12 +274,12 @@ for test in json.load(sys.stdin)["tests"]:
         echo "Programs without totals (crashed or timed out): ${broken[*]}"
     fi
     echo "Settings left in the Wine prefix's registry:"
-    wine reg query 'HKCU\Software\ZelFreeMayanAnimalSign' /s 2>/dev/null | tr -d '\r' | sed 's/^/    /' ||
+    if registry_lacks 'HKCU\Software\ZelFreeMayanAnimalSign' >/dev/null 2>&1; then
         echo "    none"
+    else
+        wine reg query 'HKCU\Software\ZelFreeMayanAnimalSign' /s | tr -d '\r' | sed 's/^/    /'
+    fi
     echo "Logs: $results"
-    summary+=("Unit tests under Wine: $programs programs; $passed rows passed, $failed failed, $skipped skipped")
-    echo "${summary[-1]}"
-    [ "$failed" -eq 0 ] && [ ${#broken[@]} -eq 0 ] || outcome=1
 }
 
 # --- The installer, tried as a person on Windows meets it ---------------------------------------
@@ -299,9 +310,10 @@ program_window() {
 }
 
 # A window's picture, taken once Wine has painted it (a window just mapped is still one colour),
-# its size, and the icon Windows gives it for its title bar and the task bar, as a picture too.
+# its size, and the icon Windows gives it for its title bar and the task bar, as a picture too:
+# the first of the property's ARGB pictures, handed to ImageMagick as a PAM image.
 look_at_window() {
-    local window=$1 name=$2 size
+    local window=$1 name=$2 size icon
     for _ in $(seq 40); do
         import -window "$window" "$screenshots/$name.png"
         [ "$(convert "$screenshots/$name.png" -format %k info:)" -gt 16 ] && break
@@ -312,13 +324,12 @@ look_at_window() {
 import sys
 numbers = [int(n) for n in sys.stdin.read().split("=", 1)[1].split(",")]
 width, height = numbers[0], numbers[1]
+header = f"P7\nWIDTH {width}\nHEIGHT {height}\nDEPTH 4\nMAXVAL 255\nTUPLTYPE RGB_ALPHA\nENDHDR\n"
 pixels = numbers[2:2 + width * height]
-sys.stdout.buffer.write(bytes(b for p in pixels for b in ((p >> 16) & 255, (p >> 8) & 255, p & 255, p >> 24)))
-print(width, height, file=sys.stderr)' 2>"$screenshots/$name-icon.size" >"$screenshots/$name-icon.rgba"
-    local icon
-    icon=$(tr ' ' x <"$screenshots/$name-icon.size")
-    convert -size "$icon" -depth 8 "rgba:$screenshots/$name-icon.rgba" "$screenshots/$name-icon.png"
-    rm -f "$screenshots/$name-icon.rgba" "$screenshots/$name-icon.size"
+sys.stdout.buffer.write(header.encode() + bytes(
+    b for p in pixels for b in ((p >> 16) & 255, (p >> 8) & 255, p & 255, p >> 24)))' |
+        convert pam:- "$screenshots/$name-icon.png"
+    icon=$(identify -format %wx%h "$screenshots/$name-icon.png")
     summary+=("$name window: $size pixels, a $icon icon; pictures $screenshots/$name.png, $name-icon.png")
     echo "${summary[-1]}"
 }

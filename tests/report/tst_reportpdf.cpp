@@ -1,3 +1,4 @@
+#include "tests/common/PdfTools.h"
 #include "tests/common/ScriptedDesktop.h"
 #include "tests/common/ScriptedPrinter.h"
 #include "tests/common/WindowHelpers.h"
@@ -30,7 +31,6 @@ class TestReportPdf : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void cleanup();
 
     void savedPdfHoldsTheReport_data();
@@ -145,14 +145,6 @@ auto limitFileSize(rlim_t bytes)
 
 } // namespace
 
-void TestReportPdf::initTestCase()
-{
-    for (const char *tool : {"/usr/bin/pdftotext", "/usr/bin/pdfinfo"}) {
-        if (!QFile::exists(QString::fromLatin1(tool)))
-            QSKIP("poppler-utils is not installed");
-    }
-}
-
 void TestReportPdf::cleanup()
 {
     destroyAllWindows();
@@ -174,10 +166,8 @@ void TestReportPdf::savedPdfHoldsTheReport_data()
 
 void TestReportPdf::savedPdfHoldsTheReport()
 {
-#ifdef Q_OS_WIN
-    QSKIP("poppler's pdftotext and pdfinfo are Linux programs: a Windows test cannot read the PDF "
-          "back with them");
-#endif
+    if (const char *reason = PdfTools::unavailableReason())
+        QSKIP(reason);
     QFETCH(QString, name);
     QFETCH(QString, file);
     QFETCH(int, typedLines);
@@ -216,10 +206,8 @@ void TestReportPdf::pageSizeFollowsTheLocale_data()
 
 void TestReportPdf::pageSizeFollowsTheLocale()
 {
-#ifdef Q_OS_WIN
-    QSKIP("poppler's pdftotext and pdfinfo are Linux programs: a Windows test cannot read the PDF "
-          "back with them");
-#endif
+    if (const char *reason = PdfTools::unavailableReason())
+        QSKIP(reason);
     QFETCH(QString, locale);
     QFETCH(QSize, points);
     QTemporaryDir folder;
@@ -232,10 +220,8 @@ void TestReportPdf::pageSizeFollowsTheLocale()
 
 void TestReportPdf::marginsAreThoseOfPrinting()
 {
-#ifdef Q_OS_WIN
-    QSKIP("poppler's pdftotext and pdfinfo are Linux programs: a Windows test cannot read the PDF "
-          "back with them");
-#endif
+    if (const char *reason = PdfTools::unavailableReason())
+        QSKIP(reason);
     ScriptedDesktop desktop;
     ScriptedPrinter printer;
     QTemporaryDir folder;

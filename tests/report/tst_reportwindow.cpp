@@ -1,5 +1,6 @@
 #include "tests/common/ScriptedDesktop.h"
 
+#include "tests/common/PdfTools.h"
 #include "tests/common/ScriptedPrinter.h"
 #include "tests/common/WindowHelpers.h"
 
@@ -427,14 +428,8 @@ void TestReportWindow::tabMovesAlongTheFocusOrder()
 
 void TestReportWindow::printedJobCarriesTheNameAndText()
 {
-#ifdef Q_OS_WIN
-    QSKIP("poppler's pdftotext and pdfinfo are Linux programs: a Windows test cannot read the PDF "
-          "back with them");
-#endif
-    for (const char *tool : {"/usr/bin/pdftotext", "/usr/bin/pdfinfo"}) {
-        if (!QFile::exists(QString::fromLatin1(tool)))
-            QSKIP("poppler-utils is not installed");
-    }
+    if (const char *reason = PdfTools::unavailableReason())
+        QSKIP(reason);
     ScriptedDesktop desktop;
     ScriptedPrinter printer;
     QTemporaryDir folder;

@@ -1,0 +1,22 @@
+#include "tests/common/PdfTools.h"
+
+#include <QFile>
+
+namespace PdfTools {
+
+const char *unavailableReason()
+{
+#ifdef Q_OS_WIN
+    // Wine even shows their Linux files under Z:, but a Windows program cannot start them.
+    return "poppler's pdftotext and pdfinfo are Linux programs: a Windows test cannot read the PDF "
+           "back with them";
+#else
+    for (const char *tool : {"/usr/bin/pdftotext", "/usr/bin/pdfinfo"}) {
+        if (!QFile::exists(QString::fromLatin1(tool)))
+            return "poppler-utils is not installed";
+    }
+    return nullptr;
+#endif
+}
+
+} // namespace PdfTools
