@@ -9,6 +9,7 @@
 #include "web/SitePages.h"
 #include "widgets/ColourTable.h"
 #include "widgets/FontTable.h"
+#include "widgets/KeyboardAccess.h"
 #include "widgets/LinkDetector.h"
 #include "widgets/PageLinks.h"
 #include "widgets/WindowLook.h"
@@ -20,6 +21,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLocale>
+#include <QShortcut>
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -110,6 +112,12 @@ ReportWindow::ReportWindow(const Reading &reading, QWidget *parent)
     PageLinks::connectPromotions(ui->Label61, ui->lblCobrand, ui->lblFullBrand);
     connect(ui->cmdPrint, &QPushButton::clicked, this, &ReportWindow::print);
     connect(ui->cmdSave, &QPushButton::clicked, this, &ReportWindow::save);
+    connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, this,
+            &ReportWindow::print);
+    connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, this,
+            &ReportWindow::save);
+    //: Screen readers only: the report window's name.
+    setAccessibleName(tr("Zel Mayan Animal Sign Report"));
     connect(ui->RTB, &QTextEdit::textChanged, this, &emptyClipboard);
     // Moves without a button count too. Set before the link layer starts, which restores the
     // tracking it found when it stops.
@@ -120,6 +128,7 @@ ReportWindow::ReportWindow(const Reading &reading, QWidget *parent)
     connect(links, &LinkDetector::linkPressed, &SitePages::openUrl);
     writeReport();
     ui->RTB->setFocus();
+    KeyboardAccess::putLinksLast(ui->RTB);
 }
 
 ReportWindow::~ReportWindow()

@@ -27,6 +27,11 @@
         <extracomment>A link of one line, at most 277 pixels wide with the site&apos;s address (%1).</extracomment>
         <translation>Besuche %1</translation>
     </message>
+    <message>
+        <source>About Zel Mayan Animal Sign</source>
+        <extracomment>Screen readers only: the About window&apos;s name.</extracomment>
+        <translation>Über Zel Mayan Animal Sign</translation>
+    </message>
 </context>
 <context>
     <name>AtomicFile</name>
@@ -116,6 +121,11 @@
         <source>Email Address Cannot Contain Space</source>
         <extracomment>Shown when a space is typed into an address box.</extracomment>
         <translation>Die E-Mail-Adresse darf keine Leerzeichen enthalten.</translation>
+    </message>
+    <message>
+        <source>Before You Go: Support Zel Mayan Animal Sign</source>
+        <extracomment>Screen readers only: the name of the window shown when the program ends, which asks for support and offers to tell a friend.</extracomment>
+        <translation>Bevor du gehst: Unterstütze Zel Mayan Animal Sign</translation>
     </message>
 </context>
 <context>
@@ -440,6 +450,11 @@
         <extracomment>%1 is the file&apos;s path, %2 the reason the system gives.</extracomment>
         <translation>Der Bericht konnte nicht in %1 gespeichert werden: %2</translation>
     </message>
+    <message>
+        <source>Zel Mayan Animal Sign Report</source>
+        <extracomment>Screen readers only: the report window&apos;s name.</extracomment>
+        <translation>Bericht von Zel Mayan Animal Sign</translation>
+    </message>
 </context>
 <context>
     <name>ResultWindow</name>
@@ -521,6 +536,58 @@
     <message>
         <source>Make Money &amp;Online</source>
         <translation>Online Geld &amp;verdienen</translation>
+    </message>
+    <message>
+        <source>Picture of the bat</source>
+        <translation>Bild der Fledermaus</translation>
+    </message>
+    <message>
+        <source>Picture of the scorpion</source>
+        <translation>Bild des Skorpions</translation>
+    </message>
+    <message>
+        <source>Picture of the deer</source>
+        <translation>Bild des Hirschs</translation>
+    </message>
+    <message>
+        <source>Picture of the owl</source>
+        <translation>Bild der Eule</translation>
+    </message>
+    <message>
+        <source>Picture of the peacock</source>
+        <translation>Bild des Pfaus</translation>
+    </message>
+    <message>
+        <source>Picture of the lizard</source>
+        <translation>Bild der Eidechse</translation>
+    </message>
+    <message>
+        <source>Picture of the monkey</source>
+        <translation>Bild des Affen</translation>
+    </message>
+    <message>
+        <source>Picture of the hawk</source>
+        <translation>Bild des Falken</translation>
+    </message>
+    <message>
+        <source>Picture of the jaguar</source>
+        <translation>Bild des Jaguars</translation>
+    </message>
+    <message>
+        <source>Picture of the dog</source>
+        <translation>Bild des Hundes</translation>
+    </message>
+    <message>
+        <source>Picture of the snake</source>
+        <translation>Bild der Schlange</translation>
+    </message>
+    <message>
+        <source>Picture of the rabbit</source>
+        <translation>Bild des Kaninchens</translation>
+    </message>
+    <message>
+        <source>Picture of the turtle</source>
+        <translation>Bild der Schildkröte</translation>
     </message>
 </context>
 <context>

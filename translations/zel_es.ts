@@ -27,6 +27,11 @@
         <extracomment>A link of one line, at most 277 pixels wide with the site&apos;s address (%1).</extracomment>
         <translation>Visita %1</translation>
     </message>
+    <message>
+        <source>About Zel Mayan Animal Sign</source>
+        <extracomment>Screen readers only: the About window&apos;s name.</extracomment>
+        <translation>Acerca de Zel Mayan Animal Sign</translation>
+    </message>
 </context>
 <context>
     <name>AtomicFile</name>
@@ -116,6 +121,11 @@
         <source>Email Address Cannot Contain Space</source>
         <extracomment>Shown when a space is typed into an address box.</extracomment>
         <translation>La dirección de correo no puede contener espacios.</translation>
+    </message>
+    <message>
+        <source>Before You Go: Support Zel Mayan Animal Sign</source>
+        <extracomment>Screen readers only: the name of the window shown when the program ends, which asks for support and offers to tell a friend.</extracomment>
+        <translation>Antes de irte: apoya Zel Mayan Animal Sign</translation>
     </message>
 </context>
 <context>
@@ -440,6 +450,11 @@
         <extracomment>%1 is the file&apos;s path, %2 the reason the system gives.</extracomment>
         <translation>No se pudo guardar el informe en %1: %2</translation>
     </message>
+    <message>
+        <source>Zel Mayan Animal Sign Report</source>
+        <extracomment>Screen readers only: the report window&apos;s name.</extracomment>
+        <translation>Informe de Zel Mayan Animal Sign</translation>
+    </message>
 </context>
 <context>
     <name>ResultWindow</name>
@@ -521,6 +536,58 @@
     <message>
         <source>Make Money &amp;Online</source>
         <translation>Ganar dinero en &amp;línea</translation>
+    </message>
+    <message>
+        <source>Picture of the bat</source>
+        <translation>Imagen del murciélago</translation>
+    </message>
+    <message>
+        <source>Picture of the scorpion</source>
+        <translation>Imagen del escorpión</translation>
+    </message>
+    <message>
+        <source>Picture of the deer</source>
+        <translation>Imagen del ciervo</translation>
+    </message>
+    <message>
+        <source>Picture of the owl</source>
+        <translation>Imagen del búho</translation>
+    </message>
+    <message>
+        <source>Picture of the peacock</source>
+        <translation>Imagen del pavo real</translation>
+    </message>
+    <message>
+        <source>Picture of the lizard</source>
+        <translation>Imagen del lagarto</translation>
+    </message>
+    <message>
+        <source>Picture of the monkey</source>
+        <translation>Imagen del mono</translation>
+    </message>
+    <message>
+        <source>Picture of the hawk</source>
+        <translation>Imagen del halcón</translation>
+    </message>
+    <message>
+        <source>Picture of the jaguar</source>
+        <translation>Imagen del jaguar</translation>
+    </message>
+    <message>
+        <source>Picture of the dog</source>
+        <translation>Imagen del perro</translation>
+    </message>
+    <message>
+        <source>Picture of the snake</source>
+        <translation>Imagen de la serpiente</translation>
+    </message>
+    <message>
+        <source>Picture of the rabbit</source>
+        <translation>Imagen del conejo</translation>
+    </message>
+    <message>
+        <source>Picture of the turtle</source>
+        <translation>Imagen de la tortuga</translation>
     </message>
 </context>
 <context>

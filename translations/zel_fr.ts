@@ -27,6 +27,11 @@
         <extracomment>A link of one line, at most 277 pixels wide with the site&apos;s address (%1).</extracomment>
         <translation>Visite %1</translation>
     </message>
+    <message>
+        <source>About Zel Mayan Animal Sign</source>
+        <extracomment>Screen readers only: the About window&apos;s name.</extracomment>
+        <translation>À propos de Zel Mayan Animal Sign</translation>
+    </message>
 </context>
 <context>
     <name>AtomicFile</name>
@@ -116,6 +121,11 @@
         <source>Email Address Cannot Contain Space</source>
         <extracomment>Shown when a space is typed into an address box.</extracomment>
         <translation>L’adresse e-mail ne peut pas contenir d’espace.</translation>
+    </message>
+    <message>
+        <source>Before You Go: Support Zel Mayan Animal Sign</source>
+        <extracomment>Screen readers only: the name of the window shown when the program ends, which asks for support and offers to tell a friend.</extracomment>
+        <translation>Avant de partir : soutiens Zel Mayan Animal Sign</translation>
     </message>
 </context>
 <context>
@@ -440,6 +450,11 @@
         <extracomment>%1 is the file&apos;s path, %2 the reason the system gives.</extracomment>
         <translation>Impossible d’enregistrer le rapport dans %1&#xa0;: %2</translation>
     </message>
+    <message>
+        <source>Zel Mayan Animal Sign Report</source>
+        <extracomment>Screen readers only: the report window&apos;s name.</extracomment>
+        <translation>Rapport de Zel Mayan Animal Sign</translation>
+    </message>
 </context>
 <context>
     <name>ResultWindow</name>
@@ -521,6 +536,58 @@
     <message>
         <source>Make Money &amp;Online</source>
         <translation>&amp;Gagner de l’argent en ligne</translation>
+    </message>
+    <message>
+        <source>Picture of the bat</source>
+        <translation>Image de la chauve-souris</translation>
+    </message>
+    <message>
+        <source>Picture of the scorpion</source>
+        <translation>Image du scorpion</translation>
+    </message>
+    <message>
+        <source>Picture of the deer</source>
+        <translation>Image du cerf</translation>
+    </message>
+    <message>
+        <source>Picture of the owl</source>
+        <translation>Image de la chouette</translation>
+    </message>
+    <message>
+        <source>Picture of the peacock</source>
+        <translation>Image du paon</translation>
+    </message>
+    <message>
+        <source>Picture of the lizard</source>
+        <translation>Image du lézard</translation>
+    </message>
+    <message>
+        <source>Picture of the monkey</source>
+        <translation>Image du singe</translation>
+    </message>
+    <message>
+        <source>Picture of the hawk</source>
+        <translation>Image du faucon</translation>
+    </message>
+    <message>
+        <source>Picture of the jaguar</source>
+        <translation>Image du jaguar</translation>
+    </message>
+    <message>
+        <source>Picture of the dog</source>
+        <translation>Image du chien</translation>
+    </message>
+    <message>
+        <source>Picture of the snake</source>
+        <translation>Image du serpent</translation>
+    </message>
+    <message>
+        <source>Picture of the rabbit</source>
+        <translation>Image du lapin</translation>
+    </message>
+    <message>
+        <source>Picture of the turtle</source>
+        <translation>Image de la tortue</translation>
     </message>
 </context>
 <context>

@@ -27,6 +27,11 @@
         <extracomment>A link of one line, at most 277 pixels wide with the site&apos;s address (%1).</extracomment>
         <translation>Visite %1</translation>
     </message>
+    <message>
+        <source>About Zel Mayan Animal Sign</source>
+        <extracomment>Screen readers only: the About window&apos;s name.</extracomment>
+        <translation>Sobre o Zel Mayan Animal Sign</translation>
+    </message>
 </context>
 <context>
     <name>AtomicFile</name>
@@ -116,6 +121,11 @@
         <source>Email Address Cannot Contain Space</source>
         <extracomment>Shown when a space is typed into an address box.</extracomment>
         <translation>O endereço de e-mail não pode conter espaços.</translation>
+    </message>
+    <message>
+        <source>Before You Go: Support Zel Mayan Animal Sign</source>
+        <extracomment>Screen readers only: the name of the window shown when the program ends, which asks for support and offers to tell a friend.</extracomment>
+        <translation>Antes de sair: apoie o Zel Mayan Animal Sign</translation>
     </message>
 </context>
 <context>
@@ -440,6 +450,11 @@
         <extracomment>%1 is the file&apos;s path, %2 the reason the system gives.</extracomment>
         <translation>Não foi possível salvar o relatório em %1: %2</translation>
     </message>
+    <message>
+        <source>Zel Mayan Animal Sign Report</source>
+        <extracomment>Screen readers only: the report window&apos;s name.</extracomment>
+        <translation>Relatório do Zel Mayan Animal Sign</translation>
+    </message>
 </context>
 <context>
     <name>ResultWindow</name>
@@ -521,6 +536,58 @@
     <message>
         <source>Make Money &amp;Online</source>
         <translation>&amp;Ganhar dinheiro online</translation>
+    </message>
+    <message>
+        <source>Picture of the bat</source>
+        <translation>Imagem do morcego</translation>
+    </message>
+    <message>
+        <source>Picture of the scorpion</source>
+        <translation>Imagem do escorpião</translation>
+    </message>
+    <message>
+        <source>Picture of the deer</source>
+        <translation>Imagem do cervo</translation>
+    </message>
+    <message>
+        <source>Picture of the owl</source>
+        <translation>Imagem da coruja</translation>
+    </message>
+    <message>
+        <source>Picture of the peacock</source>
+        <translation>Imagem do pavão</translation>
+    </message>
+    <message>
+        <source>Picture of the lizard</source>
+        <translation>Imagem do lagarto</translation>
+    </message>
+    <message>
+        <source>Picture of the monkey</source>
+        <translation>Imagem do macaco</translation>
+    </message>
+    <message>
+        <source>Picture of the hawk</source>
+        <translation>Imagem do falcão</translation>
+    </message>
+    <message>
+        <source>Picture of the jaguar</source>
+        <translation>Imagem da onça-pintada</translation>
+    </message>
+    <message>
+        <source>Picture of the dog</source>
+        <translation>Imagem do cachorro</translation>
+    </message>
+    <message>
+        <source>Picture of the snake</source>
+        <translation>Imagem da serpente</translation>
+    </message>
+    <message>
+        <source>Picture of the rabbit</source>
+        <translation>Imagem do coelho</translation>
+    </message>
+    <message>
+        <source>Picture of the turtle</source>
+        <translation>Imagem da tartaruga</translation>
     </message>
 </context>
 <context>

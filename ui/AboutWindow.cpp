@@ -5,6 +5,7 @@
 #include "web/SitePages.h"
 #include "widgets/ColourTable.h"
 #include "widgets/FontTable.h"
+#include "widgets/KeyboardAccess.h"
 #include "widgets/PageLinks.h"
 #include "widgets/WindowLook.h"
 
@@ -42,10 +43,13 @@ AboutWindow::AboutWindow(QWidget *parent)
                                          SitePages::siteAddress());
     ui->picIcon->setPixmap(WindowLook::applicationIcon().pixmap(iconSize));
     WindowLook::apply(this, clientSize);
+    //: Screen readers only: the About window's name.
+    setAccessibleName(tr("About Zel Mayan Animal Sign"));
     // OK is both the default and the cancel button: Enter and Esc end up here or in reject().
     connect(ui->cmdOK, &QPushButton::clicked, this, &AboutWindow::accept);
     PageLinks::connectPage(ui->lblHomePage, &LinkLabel::clicked, SitePages::Page::Home);
     PageLinks::connectPage(ui->lblCoBrand, &LinkLabel::clicked, SitePages::Page::FullyBranded);
+    KeyboardAccess::putLinksLast(ui->cmdOK);
 }
 
 AboutWindow::~AboutWindow() = default;

@@ -2,6 +2,7 @@
 
 #include "base/Blanks.h"
 
+#include <QAccessible>
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -13,6 +14,17 @@ bool movesWithinWindow(const QEvent *event)
 {
     const Qt::FocusReason reason = static_cast<const QFocusEvent *>(event)->reason();
     return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
+
+// The prompt coming and going is no news to a screen reader, and Orca takes the removal, which
+// reaches it before the focus, for the focus itself and then says nothing of the box: the box
+// changes its text without telling the reader, which asks for it when the focus arrives.
+void setTextQuietly(QWidget *box, const QString &text)
+{
+    const QAccessible::UpdateHandler previous
+            = QAccessible::installUpdateHandler([](QAccessibleEvent *) {});
+    BoxPrompt::setText(box, text);
+    QAccessible::installUpdateHandler(previous);
 }
 
 } // namespace
@@ -47,8 +59,8 @@ bool BoxPrompt::eventFilter(QObject *watched, QEvent *event)
         return false;
     const QString typed = trimBlanks(text(box));
     if (event->type() == QEvent::FocusIn && typed == prompt)
-        setText(box, QString());
+        setTextQuietly(box, QString());
     else if (event->type() == QEvent::FocusOut && typed.isEmpty())
-        setText(box, prompt);
+        setTextQuietly(box, prompt);
     return false;
 }

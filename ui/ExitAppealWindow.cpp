@@ -9,12 +9,14 @@
 #include "web/SitePages.h"
 #include "widgets/ColourTable.h"
 #include "widgets/FontTable.h"
+#include "widgets/KeyboardAccess.h"
 #include "widgets/PageLinks.h"
 #include "widgets/WindowLook.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QShortcut>
 
 #include <algorithm>
 #include <cmath>
@@ -93,7 +95,13 @@ ExitAppealWindow::ExitAppealWindow(QWidget *parent)
     connect(ui->cmdSubmit, &QPushButton::clicked, this, &ExitAppealWindow::submit);
     connect(ui->cmdClose, &QPushButton::clicked, this, &ExitAppealWindow::endProgram);
     connect(ui->Check1, &QCheckBox::clicked, this, &ExitAppealWindow::visitSite);
+    connect(new QShortcut(QKeySequence::Quit, this), &QShortcut::activated, this,
+            &ExitAppealWindow::endProgram);
+    //: Screen readers only: the name of the window shown when the program ends, which asks for
+    //: support and offers to tell a friend.
+    setAccessibleName(tr("Before You Go: Support Zel Mayan Animal Sign"));
     PageLinks::connectPage(ui->lblGoToHome, &LinkLabel::clicked, SitePages::Page::SoftwareCatalog);
+    KeyboardAccess::putLinksLast(ui->cmdClose);
     drawAppeal();
 }
 

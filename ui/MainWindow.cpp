@@ -10,10 +10,12 @@
 #include "ui/ResultWindow.h"
 #include "widgets/ColourTable.h"
 #include "widgets/FontTable.h"
+#include "widgets/KeyboardAccess.h"
 #include "widgets/PageLinks.h"
 #include "widgets/WindowLook.h"
 
 #include <QCloseEvent>
+#include <QShortcut>
 
 namespace {
 constexpr QSize clientSize(479, 273);
@@ -66,7 +68,9 @@ MainWindow::MainWindow(QWidget *parent)
     connect(ui->mnuExit, &QAction::triggered, this, &MainWindow::close);
     connect(ui->cmdOpen, &QPushButton::clicked, this, &MainWindow::open);
     connect(ui->mnuAbout, &QAction::triggered, this, &MainWindow::about);
+    setStandardKeys();
     fillDateLists();
+    KeyboardAccess::putLinksLast(ui->txtName);
 }
 
 MainWindow::~MainWindow() = default;
@@ -82,7 +86,19 @@ MainWindow *MainWindow::showFresh()
 
 void MainWindow::bringToFront(Promotion::Offer offer)
 {
-    (offer == Promotion::Offer::CoBrand ? ui->lblCobrand : ui->lblFullBrand)->raise();
+    if (offer == Promotion::Offer::CoBrand)
+        PageLinks::showOffer(ui->lblCobrand, ui->lblFullBrand);
+    else
+        PageLinks::showOffer(ui->lblFullBrand, ui->lblCobrand);
+}
+
+void MainWindow::setStandardKeys()
+{
+    // Open has no menu item to show its key beside.
+    connect(new QShortcut(QKeySequence::Open, this), &QShortcut::activated, this,
+            &MainWindow::open);
+    ui->mnuExit->setShortcuts(QKeySequence::Quit);
+    ui->mnuOnline->setShortcuts(QKeySequence::HelpContents);
 }
 
 void MainWindow::fillDateLists()

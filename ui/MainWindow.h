@@ -43,6 +43,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void setStandardKeys();
     void fillDateLists();
     bool validateName();
     // Puts the reading's name and date into the window and returns the reading as the window then

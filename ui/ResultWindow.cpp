@@ -9,6 +9,7 @@
 #include "web/SitePages.h"
 #include "widgets/ColourTable.h"
 #include "widgets/FontTable.h"
+#include "widgets/KeyboardAccess.h"
 #include "widgets/PageLinks.h"
 #include "widgets/WindowLook.h"
 
@@ -16,11 +17,37 @@
 #include <QPointer>
 #include <QWindow>
 
+#include <algorithm>
+#include <array>
+
 namespace {
 
 constexpr QSize clientSize(616, 377);
 // The window shows a sample interpretation until it shows a reading.
 constexpr int sampleInterpretation = 1;
+
+// What each animal picture shows, in the order of the signs, for a person who cannot see it.
+constexpr std::array<const char *, SignTable::signCount> pictureDescriptions {
+        QT_TRANSLATE_NOOP("ResultWindow", "Picture of the bat"),
+        QT_TRANSLATE_NOOP("ResultWindow", "Picture of the scorpion"),
+        QT_TRANSLATE_NOOP("ResultWindow", "Picture of the deer"),
+        QT_TRANSLATE_NOOP("ResultWindow", "Picture of the owl"),
+        QT_TRANSLATE_NOOP("ResultWindow", "Picture of the peacock"),
+        QT_TRANSLATE_NOOP("ResultWindow", "Picture of the lizard"),
+        QT_TRANSLATE_NOOP("ResultWindow", "Picture of the monkey"),
+        QT_TRANSLATE_NOOP("ResultWindow", "Picture of the hawk"),
+        QT_TRANSLATE_NOOP("ResultWindow", "Picture of the jaguar"),
+        QT_TRANSLATE_NOOP("ResultWindow", "Picture of the dog"),
+        QT_TRANSLATE_NOOP("ResultWindow", "Picture of the snake"),
+        QT_TRANSLATE_NOOP("ResultWindow", "Picture of the rabbit"),
+        QT_TRANSLATE_NOOP("ResultWindow", "Picture of the turtle")};
+
+QString pictureDescription(const Sign &sign)
+{
+    const auto &signs = SignTable::signs();
+    const auto at = std::find(signs.begin(), signs.end(), sign) - signs.begin();
+    return ResultWindow::tr(pictureDescriptions.at(at));
+}
 
 // The one result window, while it is open: the next reading is shown in it.
 QPointer<ResultWindow> openWindow;
@@ -71,6 +98,13 @@ ResultWindow::ResultWindow(QWidget *parent)
     connect(ui->cmdPrint, &QPushButton::clicked, this, &ResultWindow::print);
     connect(ui->mnuPrint, &QAction::triggered, this, &ResultWindow::print);
     connect(ui->mnuAbout, &QAction::triggered, this, &ResultWindow::about);
+    ui->mnuPrint->setShortcuts(QKeySequence::Print);
+    ui->mnuExit->setShortcuts(QKeySequence::Quit);
+    ui->mnuOnline->setShortcuts(QKeySequence::HelpContents);
+    // The frame's title says where a screen reader's user is; every window's visible title is
+    // the program's.
+    setAccessibleName(ui->fraStarUserSignDetails->title());
+    KeyboardAccess::putLinksLast(ui->cmdBack);
 }
 
 ResultWindow::~ResultWindow() = default;
@@ -95,14 +129,13 @@ void ResultWindow::display(const Reading &shown)
     reading = shown;
     const Sign &sign = reading.sign;
     // The Mayan name is the same in every language; the rest is read in the person's.
-    const QString animal = SignTable::displayText(sign.animal);
     setCaption(ui->lblResult_0, sign.mayanName);
-    setCaption(ui->lblResult_1, animal);
+    setCaption(ui->lblResult_1, SignTable::displayText(sign.animal));
     setCaption(ui->lblResult_2, SignTable::displayText(sign.crystal));
     // The interpretation keeps its box; the three values above it grow to fit.
     ui->lblResult_3->setText(SignTable::displayText(sign.interpretation));
     showPicture();
-    ui->imgAnimalPics->setAccessibleName(animal);
+    ui->imgAnimalPics->setAccessibleName(pictureDescription(sign));
 }
 
 void ResultWindow::showPicture()

@@ -1,7 +1,13 @@
 #include "widgets/LinkLabel.h"
 
+#include "widgets/AccessibleLink.h"
+
+#include <QAccessible>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
 namespace {
 
@@ -45,7 +51,15 @@ QCursor LinkLabel::handCursor(Pointer pointer, qreal devicePixelRatio)
 LinkLabel::LinkLabel(QWidget *parent)
     : QLabel(parent)
 {
+    // Reached by Tab, never by a click: the mouse leaves the focus where it was.
+    setFocusPolicy(Qt::TabFocus);
+    AccessibleLink::install();
     setPointer(Arrow);
+}
+
+void LinkLabel::click()
+{
+    emit clicked();
 }
 
 void LinkLabel::setPointer(Pointer pointer)
@@ -87,4 +101,34 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
     QLabel::mouseReleaseEvent(event);
     if (click)
         emit clicked();
+}
+
+void LinkLabel::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
+            click();
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void LinkLabel::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    // A person who moves by the keyboard sees where the focus is.
+    if (!hasFocus())
+        return;
+    QStylePainter painter(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.backgroundColor = palette().color(backgroundRole());
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
 }

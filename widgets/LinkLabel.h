@@ -3,7 +3,9 @@
 #include <QLabel>
 
 // A label that acts as a link: it reports a click (press and release of the left button over it)
-// and shows the program's pointing hand, or the plain arrow where the window asks for it.
+// and shows the program's pointing hand, or the plain arrow where the window asks for it. The
+// keyboard follows it too: Tab reaches it, and Enter or Space follows it; a screen reader meets
+// it as a link it can press.
 class LinkLabel : public QLabel
 {
     Q_OBJECT
@@ -22,6 +24,10 @@ public:
     // screen of the given device pixel ratio.
     static QCursor handCursor(Pointer pointer, qreal devicePixelRatio);
 
+public slots:
+    // Follows the link as a click does.
+    void click();
+
 signals:
     void clicked();
 
@@ -29,6 +35,8 @@ protected:
     void enterEvent(QEnterEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     void showPointer();

@@ -38,6 +38,19 @@ void connectPromotions(LinkLabel *label61, LinkLabel *lblCobrand, LinkLabel *lbl
     connectPage(label61, &LinkLabel::clicked, Page::Home);
     connectPage(lblCobrand, &LinkLabel::clicked, Page::CoBrand);
     connectPage(lblFullBrand, &LinkLabel::clicked, Page::FullyBranded);
+    // The form's stacking: the control made later lies above.
+    const QObjectList &strip = lblCobrand->parent()->children();
+    if (strip.indexOf(lblCobrand) > strip.indexOf(lblFullBrand))
+        showOffer(lblCobrand, lblFullBrand);
+    else
+        showOffer(lblFullBrand, lblCobrand);
+}
+
+void showOffer(LinkLabel *upper, LinkLabel *lower)
+{
+    upper->raise();
+    upper->show();
+    lower->hide();
 }
 
 } // namespace PageLinks

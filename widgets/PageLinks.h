@@ -24,7 +24,10 @@ void connectMenu(QAction *mnuOnline, QAction *mnuVisit, QAction *mnuUpdate, QAct
                  QAction *mnuMakeMoney);
 // The caption of the site link at the top of the windows; ends with the site address and " Now".
 QString siteSlogan();
-// The site label and the two offers of the promotional strip.
+// The site label and the two offers of the promotional strip, the upper offer shown.
 void connectPromotions(LinkLabel *label61, LinkLabel *lblCobrand, LinkLabel *lblFullBrand);
+// Puts one offer above the other. The lower one, which no one can see, is hidden as well, so that
+// neither Tab nor a screen reader finds it.
+void showOffer(LinkLabel *upper, LinkLabel *lower);
 
 } // namespace PageLinks

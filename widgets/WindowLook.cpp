@@ -1,6 +1,7 @@
 #include "widgets/WindowLook.h"
 
 #include "base/AppInfo.h"
+#include "widgets/KeyboardAccess.h"
 
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -75,6 +76,7 @@ void apply(QWidget *window, QSize clientSize, Minimise minimise, const QColor &b
     paintBackground(window, background);
     fixClientSize(window, clientSize);
     fitAutoSizeLabels(window);
+    KeyboardAccess::apply(window);
 }
 
 void fitAutoSizeLabels(QWidget *container)

@@ -387,14 +387,14 @@ void TestExitAppeal::tabOrder()
     QCOMPARE(QApplication::focusWidget(), child<QWidget>(window, "cmdClose"));
 
     QStringList visited;
-    for (int i = 0; i < 9; ++i) {
+    for (int i = 0; i < 10; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         visited << QApplication::focusWidget()->objectName();
     }
 
     const QStringList expected
-            = {"Check1",         "Picture1",      "txtName",    "cmdSubmit", "txtEmail",
-               "txtFriendEmail", "txtFriendName", "txtMessage", "cmdClose"};
+            = {"Check1",         "Picture1",      "txtName",    "cmdSubmit",   "txtEmail",
+               "txtFriendEmail", "txtFriendName", "txtMessage", "lblGoToHome", "cmdClose"};
     QCOMPARE(visited, expected);
 }
 

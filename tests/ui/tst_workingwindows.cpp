@@ -332,17 +332,17 @@ void TestWorkingWindows::layoutFacts()
     QVERIFY(!(main->windowFlags() & Qt::WindowMaximizeButtonHint));
     QVERIFY(!(main->windowFlags() & Qt::WindowMinimizeButtonHint));
     QCOMPARE(main->windowTitle(), QStringLiteral("Zel Mayan Animal Sign v1.05"));
-    // Tab order: name, month, day, year, Find, Open, and round again.
+    // Tab order: name, month, day, year, Find, Open, the links, and round again.
     QStringList order;
     QWidget *widget = child<QLineEdit>(main, "txtName");
-    for (int i = 0; i < 7; ++i, widget = widget->nextInFocusChain()) {
+    for (int i = 0; i < 9; ++i, widget = widget->nextInFocusChain()) {
         while (!(widget->focusPolicy() & Qt::TabFocus) || !widget->isVisibleTo(main))
             widget = widget->nextInFocusChain();
         order << widget->objectName();
     }
     QCOMPARE(order,
              (QStringList {"txtName", "cboMonth", "cboDate", "cboYear", "cmdProceed", "cmdOpen",
-                           "txtName"}));
+                           "Label61", "lblFullBrand", "txtName"}));
     // The fully-branded offer lies on top of the co-branding one.
     auto *strip = child<QGroupBox>(main, "fraFullBrand");
     QCOMPARE(strip->childAt(strip->rect().center())->objectName(), QStringLiteral("lblFullBrand"));

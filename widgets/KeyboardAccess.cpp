@@ -1,0 +1,106 @@
+#include "widgets/KeyboardAccess.h"
+
+#include "widgets/LinkLabel.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPushButton>
+#include <QRegularExpression>
+
+namespace KeyboardAccess {
+
+namespace {
+
+// Enter on a focused button presses it, as Space does. Qt does this only in dialogs, for buttons
+// that may become the default; here no button becomes the default, and Enter elsewhere (in a text
+// box, say) still does nothing.
+class EnterPressesButton : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        if (!enter || (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+            return false;
+        static_cast<QPushButton *>(watched)->click();
+        return true;
+    }
+};
+
+bool tabStop(const QWidget *widget, const QWidget *window)
+{
+    return (widget->focusPolicy() & Qt::TabFocus) && widget->isVisibleTo(window)
+            && widget->isEnabled() && !qobject_cast<const LinkLabel *>(widget);
+}
+
+QAccessibleInterface *windowFactory(const QString &className, QObject *object)
+{
+    if (!object->isWidgetType())
+        return nullptr;
+    auto *widget = static_cast<QWidget *>(object);
+    const QMetaObject *meta = widget->metaObject();
+    // Asked for the class itself, before Qt answers for QWidget with a role of "client".
+    const bool plainWindow = widget->isWindow() && meta->superClass() == &QWidget::staticMetaObject
+            && className == QLatin1String(meta->className());
+    return plainWindow ? new QAccessibleWidget(widget, QAccessible::Window) : nullptr;
+}
+
+void pressButtonsOnEnter(QWidget *window)
+{
+    auto *filter = new EnterPressesButton(window);
+    for (QPushButton *button : window->findChildren<QPushButton *>()) {
+        // A dialog's buttons take Enter themselves.
+        if (!button->autoDefault())
+            button->installEventFilter(filter);
+    }
+}
+
+void nameMenus(QWidget *window)
+{
+    for (QMenu *menu : window->findChildren<QMenu *>()) {
+        // "&&" is a literal "&"; a lone "&" marks the access key.
+        static const QRegularExpression accessKey(QStringLiteral("&(.)"));
+        menu->setAccessibleName(QString(menu->title()).replace(accessKey, QStringLiteral("\\1")));
+    }
+}
+
+} // namespace
+
+void apply(QWidget *window)
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(windowFactory);
+        return true;
+    }();
+    Q_UNUSED(installed)
+    pressButtonsOnEnter(window);
+    nameMenus(window);
+}
+
+void putLinksLast(QWidget *firstControl)
+{
+    QWidget *window = firstControl->window();
+    QWidget *last = firstControl->previousInFocusChain();
+    while (last != firstControl && !tabStop(last, window))
+        last = last->previousInFocusChain();
+    for (LinkLabel *link : window->findChildren<LinkLabel *>()) {
+        // A link outside its container, which no pointer can reach, is no stop for the keyboard.
+        // One that is hidden is passed over by Tab until it is shown.
+        if (!link->parentWidget()->rect().contains(link->geometry())) {
+            link->setFocusPolicy(Qt::NoFocus);
+            continue;
+        }
+        QWidget::setTabOrder(last, link);
+        last = link;
+    }
+}
+
+} // namespace KeyboardAccess

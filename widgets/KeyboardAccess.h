@@ -1,0 +1,16 @@
+#pragma once
+
+class QWidget;
+
+// What makes a window usable from the keyboard and through a screen reader, without changing a
+// pixel of it.
+namespace KeyboardAccess {
+
+// Enter presses the focused button, each menu is named after its title, and a window made straight
+// from QWidget is a window to a screen reader, not a filler.
+void apply(QWidget *window);
+// Tab meets the window's controls in the order the window gives them, from the one that opens
+// with the focus, and then its links.
+void putLinksLast(QWidget *firstControl);
+
+} // namespace KeyboardAccess
