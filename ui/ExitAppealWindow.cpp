@@ -95,8 +95,9 @@ ExitAppealWindow::ExitAppealWindow(QWidget *parent)
     connect(ui->cmdSubmit, &QPushButton::clicked, this, &ExitAppealWindow::submit);
     connect(ui->cmdClose, &QPushButton::clicked, this, &ExitAppealWindow::endProgram);
     connect(ui->Check1, &QCheckBox::clicked, this, &ExitAppealWindow::visitSite);
-    connect(new QShortcut(QKeySequence::Quit, this), &QShortcut::activated, this,
-            &ExitAppealWindow::endProgram);
+    for (const QKeySequence &keys : KeyboardAccess::quitKeys())
+        connect(new QShortcut(keys, this), &QShortcut::activated, this,
+                &ExitAppealWindow::endProgram);
     //: Screen readers only: the name of the window shown when the program ends, which asks for
     //: support and offers to tell a friend.
     setAccessibleName(tr("Before You Go: Support Zel Mayan Animal Sign"));

@@ -97,7 +97,7 @@ void MainWindow::setStandardKeys()
     // Open has no menu item to show its key beside.
     connect(new QShortcut(QKeySequence::Open, this), &QShortcut::activated, this,
             &MainWindow::open);
-    ui->mnuExit->setShortcuts(QKeySequence::Quit);
+    ui->mnuExit->setShortcuts(KeyboardAccess::quitKeys());
     ui->mnuOnline->setShortcuts(QKeySequence::HelpContents);
 }
 

@@ -99,7 +99,7 @@ ResultWindow::ResultWindow(QWidget *parent)
     connect(ui->mnuPrint, &QAction::triggered, this, &ResultWindow::print);
     connect(ui->mnuAbout, &QAction::triggered, this, &ResultWindow::about);
     ui->mnuPrint->setShortcuts(QKeySequence::Print);
-    ui->mnuExit->setShortcuts(QKeySequence::Quit);
+    ui->mnuExit->setShortcuts(KeyboardAccess::quitKeys());
     ui->mnuOnline->setShortcuts(QKeySequence::HelpContents);
     // The frame's title says where a screen reader's user is; every window's visible title is
     // the program's.

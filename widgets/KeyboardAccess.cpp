@@ -66,6 +66,8 @@ void pressButtonsOnEnter(QWidget *window)
 void nameMenus(QWidget *window)
 {
     for (QMenu *menu : window->findChildren<QMenu *>()) {
+        if (menu->title().isEmpty())
+            continue;
         // "&&" is a literal "&"; a lone "&" marks the access key.
         static const QRegularExpression accessKey(QStringLiteral("&(.)"));
         menu->setAccessibleName(QString(menu->title()).replace(accessKey, QStringLiteral("\\1")));
@@ -83,6 +85,12 @@ void apply(QWidget *window)
     Q_UNUSED(installed)
     pressButtonsOnEnter(window);
     nameMenus(window);
+}
+
+QList<QKeySequence> quitKeys()
+{
+    const QList<QKeySequence> platform = QKeySequence::keyBindings(QKeySequence::Quit);
+    return platform.isEmpty() ? QList {QKeySequence(Qt::CTRL | Qt::Key_Q)} : platform;
 }
 
 void putLinksLast(QWidget *firstControl)

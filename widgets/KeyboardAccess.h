@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QKeySequence>
+#include <QList>
+
 class QWidget;
 
 // What makes a window usable from the keyboard and through a screen reader, without changing a
@@ -12,5 +15,8 @@ void apply(QWidget *window);
 // Tab meets the window's controls in the order the window gives them, from the one that opens
 // with the focus, and then its links.
 void putLinksLast(QWidget *firstControl);
+// The keys of Quit: the platform's, or Ctrl+Q where Qt names none (a desktop without a session of
+// its own, say), as most programs take it.
+QList<QKeySequence> quitKeys();
 
 } // namespace KeyboardAccess

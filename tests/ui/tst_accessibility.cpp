@@ -1,13 +1,23 @@
+#include "report/ReportWindow.h"
 #include "sign/Reading.h"
 #include "sign/SignTable.h"
 #include "tests/common/ProgramWindows.h"
 #include "tests/common/ScriptedDesktop.h"
+#include "tests/common/ScriptedPrinter.h"
 #include "tests/common/WindowHelpers.h"
+#include "ui/ExitAppealWindow.h"
+#include "ui/MainWindow.h"
 #include "ui/ResultWindow.h"
+#include "web/SitePages.h"
 #include "widgets/LinkLabel.h"
 
 #include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QApplication>
+#include <QMenu>
+#include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -61,6 +71,17 @@ private slots:
     void resultLabelsReadTheSign();
     void pictureSaysWhatItShows_data();
     void pictureSaysWhatItShows();
+    void windowsSayWhereYouAre_data();
+    void windowsSayWhereYouAre();
+    void menusCarryTheirTitles();
+    void linksArePressedByReaderAndKeys_data();
+    void linksArePressedByReaderAndKeys();
+    void coveredOfferIsNotThere_data();
+    void coveredOfferIsNotThere();
+    void enterPressesTheFocusedButton_data();
+    void enterPressesTheFocusedButton();
+    void standardKeysRunTheirCommands_data();
+    void standardKeysRunTheirCommands();
 };
 
 void TestAccessibility::cleanup()
@@ -176,6 +197,202 @@ void TestAccessibility::pictureSaysWhatItShows()
     QAccessibleInterface *accessible = accessibleOf(result, QStringLiteral("imgAnimalPics"));
     QVERIFY(accessible);
     QCOMPARE(accessible->text(QAccessible::Name), shown);
+}
+
+void TestAccessibility::windowsSayWhereYouAre_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("role");
+    QTest::newRow("main") << "main"
+                          << "Zel Mayan Animal Sign v1.05" << int(QAccessible::Window);
+    QTest::newRow("result") << "result"
+                            << "Zel Mayan Animal Sign Result" << int(QAccessible::Window);
+    QTest::newRow("report") << "report"
+                            << "Zel Mayan Animal Sign Report" << int(QAccessible::Dialog);
+    QTest::newRow("about") << "about"
+                           << "About Zel Mayan Animal Sign" << int(QAccessible::Dialog);
+    QTest::newRow("exit appeal") << "exit appeal"
+                                 << "Before You Go: Support Zel Mayan Animal Sign"
+                                 << int(QAccessible::Window);
+}
+
+void TestAccessibility::windowsSayWhereYouAre()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, name);
+    QFETCH(int, role);
+    ScriptedDesktop desktop;
+    QWidget *shown = openWindow(window);
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(shown);
+    QCOMPARE(accessible->text(QAccessible::Name), name);
+    QCOMPARE(int(accessible->role()), role);
+    // What is seen stays: every window's title is the program's.
+    QCOMPARE(shown->windowTitle(), QStringLiteral("Zel Mayan Animal Sign v1.05"));
+}
+
+void TestAccessibility::menusCarryTheirTitles()
+{
+    ScriptedDesktop desktop;
+    for (const char *window : {"main", "result"}) {
+        QStringList names;
+        for (QMenu *menu : openWindow(QString::fromLatin1(window))->findChildren<QMenu *>()) {
+            if (menu->objectName().startsWith(QLatin1String("mnu")))
+                names << QAccessible::queryAccessibleInterface(menu)->text(QAccessible::Name);
+        }
+        QCOMPARE(names, QStringList({"File", "Help"}));
+    }
+}
+
+void TestAccessibility::linksArePressedByReaderAndKeys_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("link");
+    QTest::addColumn<int>("page");
+    using SitePages::Page;
+    const auto row = [](const char *window, const char *link, Page page) {
+        QTest::addRow("%s %s", window, link)
+                << QString::fromLatin1(window) << QString::fromLatin1(link) << int(page);
+    };
+    row("main", "Label61", Page::Home);
+    row("main", "lblFullBrand", Page::FullyBranded);
+    row("result", "lblFullBrand", Page::FullyBranded);
+    row("report", "lblCobrand", Page::CoBrand);
+    row("about", "lblHomePage", Page::Home);
+    row("about", "lblCoBrand", Page::FullyBranded);
+    row("exit appeal", "lblGoToHome", Page::SoftwareCatalog);
+}
+
+// A screen reader's press and the keys a person presses on the focused link each follow it.
+void TestAccessibility::linksArePressedByReaderAndKeys()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, link);
+    QFETCH(int, page);
+    ScriptedDesktop desktop;
+    auto *label = openWindow(window)->findChild<LinkLabel *>(link);
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(label);
+    QCOMPARE(accessible->role(), QAccessible::Link);
+    QVERIFY(accessible->state().focusable);
+    QVERIFY(!accessible->text(QAccessible::Name).isEmpty());
+    QAccessibleActionInterface *actions = accessible->actionInterface();
+    QVERIFY(actions && actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    actions->doAction(QAccessibleActionInterface::pressAction());
+    QTest::keyClick(label, Qt::Key_Return);
+    QTest::keyClick(label, Qt::Key_Space);
+    QTest::keyClick(label, Qt::Key_A);
+    const QUrl url = SitePages::pageUrl(SitePages::Page(page));
+    QCOMPARE(desktop.openedUrls, QList<QUrl>({url, url, url}));
+}
+
+void TestAccessibility::coveredOfferIsNotThere_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<bool>("coBrandDrawn");
+    QTest::addColumn<QString>("covered");
+    QTest::newRow("main") << "main" << false << "lblCobrand";
+    QTest::newRow("main, co-brand drawn") << "main" << true << "lblFullBrand";
+    QTest::newRow("result") << "result" << false << "lblCobrand";
+    QTest::newRow("report") << "report" << false << "lblFullBrand";
+}
+
+void TestAccessibility::coveredOfferIsNotThere()
+{
+    QFETCH(QString, window);
+    QFETCH(bool, coBrandDrawn);
+    QFETCH(QString, covered);
+    ScriptedDesktop desktop;
+    QWidget *shown = openWindow(window);
+    if (coBrandDrawn)
+        static_cast<MainWindow *>(shown)->bringToFront(Promotion::Offer::CoBrand);
+    auto *lower = shown->findChild<LinkLabel *>(covered);
+    QWidget *strip = lower->parentWidget();
+    QVERIFY(strip->childAt(strip->rect().center()) != lower);
+    QVERIFY(QAccessible::queryAccessibleInterface(lower)->state().invisible);
+    const QList<LinkLabel *> offers = strip->findChildren<LinkLabel *>();
+    QCOMPARE(std::count_if(offers.begin(), offers.end(),
+                           [](LinkLabel *offer) { return offer->isVisible(); }),
+             1);
+}
+
+void TestAccessibility::enterPressesTheFocusedButton_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<bool>("pressed");
+    QTest::newRow("main Find") << "main"
+                               << "cmdProceed" << true;
+    QTest::newRow("main Open") << "main"
+                               << "cmdOpen" << true;
+    QTest::newRow("main name box") << "main"
+                                   << "txtName" << false;
+    QTest::newRow("result Back") << "result"
+                                 << "cmdBack" << true;
+    QTest::newRow("exit appeal Refer") << "exit appeal"
+                                       << "cmdSubmit" << true;
+    QTest::newRow("exit appeal name box") << "exit appeal"
+                                          << "txtName" << false;
+}
+
+void TestAccessibility::enterPressesTheFocusedButton()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, control);
+    QFETCH(bool, pressed);
+    ScriptedDesktop desktop;
+    QWidget *shown = openWindow(window);
+    QStringList presses;
+    for (QPushButton *button : shown->findChildren<QPushButton *>()) {
+        QVERIFY(!button->isDefault());
+        connect(button, &QPushButton::clicked, this,
+                [&presses, button] { presses << button->objectName(); });
+    }
+    QTest::keyClick(shown->findChild<QWidget *>(control), Qt::Key_Return);
+    QCOMPARE(presses, pressed ? QStringList(control) : QStringList());
+}
+
+void TestAccessibility::standardKeysRunTheirCommands_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QKeySequence>("keys");
+    QTest::addColumn<QString>("runs");
+    QTest::newRow("main Ctrl+O") << "main" << QKeySequence(QKeySequence::Open) << "open dialog";
+    QTest::newRow("main F1") << "main" << QKeySequence(QKeySequence::HelpContents) << "help";
+    QTest::newRow("main Ctrl+Q") << "main" << QKeySequence(Qt::CTRL | Qt::Key_Q) << "exit appeal";
+    QTest::newRow("result Ctrl+P") << "result" << QKeySequence(QKeySequence::Print) << "report";
+    QTest::newRow("result F1") << "result" << QKeySequence(QKeySequence::HelpContents) << "help";
+    QTest::newRow("result Ctrl+Q")
+            << "result" << QKeySequence(Qt::CTRL | Qt::Key_Q) << "exit appeal";
+    QTest::newRow("report Ctrl+S") << "report" << QKeySequence(QKeySequence::Save) << "save dialog";
+    QTest::newRow("report Ctrl+P") << "report" << QKeySequence(QKeySequence::Print) << "no printer";
+}
+
+void TestAccessibility::standardKeysRunTheirCommands()
+{
+    QFETCH(QString, window);
+    QFETCH(QKeySequence, keys);
+    QFETCH(QString, runs);
+    ScriptedDesktop desktop;
+    ScriptedPrinter printer;
+    QWidget *shown = openWindow(window);
+    shown->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(shown));
+    QString modal;
+    QTimer::singleShot(0, this, [&modal] {
+        if (QWidget *open = QApplication::activeModalWidget()) {
+            modal = QString::fromLatin1(open->metaObject()->className());
+            open->close();
+        }
+    });
+    QTest::keySequence(shown, keys);
+    const QMap<QString, bool> ran {
+            {"open dialog", desktop.fileRequests.size() == 1},
+            {"save dialog", desktop.fileRequests.size() == 1},
+            {"help", desktop.openedUrls == QList {SitePages::pageUrl(SitePages::Page::OnlineHelp)}},
+            {"exit appeal", visibleWindow<ExitAppealWindow>() != nullptr},
+            {"report", modal == QLatin1String("ReportWindow")},
+            {"no printer", desktop.messages.size() == 1}};
+    QVERIFY2(ran.value(runs), qPrintable(runs));
 }
 
 QTEST_MAIN(TestAccessibility)
