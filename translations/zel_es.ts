@@ -589,6 +589,11 @@
         <source>Picture of the turtle</source>
         <translation>Imagen de la tortuga</translation>
     </message>
+    <message>
+        <source>%1: %2, %3, %4</source>
+        <extracomment>Screen readers only: the result window&apos;s name. %1 is the frame&apos;s title (&quot;Zel Mayan Animal Sign Result&quot;), %2 the Mayan name, %3 the animal, %4 the crystal.</extracomment>
+        <translation>%1: %2, %3, %4</translation>
+    </message>
 </context>
 <context>
     <name>SavedReadingFile</name>

@@ -125,7 +125,7 @@
     <message>
         <source>Before You Go: Support Zel Mayan Animal Sign</source>
         <extracomment>Screen readers only: the name of the window shown when the program ends, which asks for support and offers to tell a friend.</extracomment>
-        <translation>Avant de partir : soutiens Zel Mayan Animal Sign</translation>
+        <translation>Avant de partir&#xa0;: soutiens Zel Mayan Animal Sign</translation>
     </message>
 </context>
 <context>
@@ -588,6 +588,11 @@
     <message>
         <source>Picture of the turtle</source>
         <translation>Image de la tortue</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3, %4</source>
+        <extracomment>Screen readers only: the result window&apos;s name. %1 is the frame&apos;s title (&quot;Zel Mayan Animal Sign Result&quot;), %2 the Mayan name, %3 the animal, %4 the crystal.</extracomment>
+        <translation>%1&#xa0;: %2, %3, %4</translation>
     </message>
 </context>
 <context>

@@ -101,9 +101,11 @@ ResultWindow::ResultWindow(QWidget *parent)
     ui->mnuPrint->setShortcuts(QKeySequence::Print);
     ui->mnuExit->setShortcuts(KeyboardAccess::quitKeys());
     ui->mnuOnline->setShortcuts(QKeySequence::HelpContents);
-    // The frame's title says where a screen reader's user is; every window's visible title is
-    // the program's.
-    setAccessibleName(ui->fraStarUserSignDetails->title());
+    // The interpretation is read after the buttons, by Tab or a screen reader's reading.
+    ui->lblResult_3->setTextInteractionFlags(Qt::TextSelectableByKeyboard);
+    ui->lblResult_3->setFocusPolicy(Qt::TabFocus);
+    ui->lblLabel_3->setBuddy(ui->lblResult_3);
+    setTabOrder(ui->cmdPrint, ui->lblResult_3);
     KeyboardAccess::putLinksLast(ui->cmdBack);
 }
 
@@ -136,6 +138,14 @@ void ResultWindow::display(const Reading &shown)
     ui->lblResult_3->setText(SignTable::displayText(sign.interpretation));
     showPicture();
     ui->imgAnimalPics->setAccessibleName(pictureDescription(sign));
+    // A screen reader says the window's name as the window opens: where the person is, and the
+    // sign, animal and crystal that a person who sees the window reads at once. The visible title
+    // is the program's, as on every window.
+    //: Screen readers only: the result window's name. %1 is the frame's title ("Zel Mayan Animal
+    //: Sign Result"), %2 the Mayan name, %3 the animal, %4 the crystal.
+    setAccessibleName(tr("%1: %2, %3, %4")
+                              .arg(ui->fraStarUserSignDetails->title(), ui->lblResult_0->text(),
+                                   ui->lblResult_1->text(), ui->lblResult_2->text()));
 }
 
 void ResultWindow::showPicture()

@@ -2,8 +2,10 @@
 
 #include "widgets/LinkLabel.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPushButton>
@@ -63,6 +65,25 @@ void pressButtonsOnEnter(QWidget *window)
     }
 }
 
+// An arrow key in a closed list changes its value, and Qt 6.4 tells a screen reader of it only as
+// a change of the box's name, which Orca ignores for a list. The item the list now shows is handed
+// to the reader as if it had the focus, which the reader says.
+void announceListChanges(QWidget *window)
+{
+    for (QComboBox *list : window->findChildren<QComboBox *>()) {
+        QObject::connect(list, &QComboBox::currentIndexChanged, list, [list](int index) {
+            if (!list->hasFocus() || list->view()->isVisible() || index < 0)
+                return;
+            QAccessibleInterface *items = QAccessible::queryAccessibleInterface(list->view());
+            QAccessibleInterface *item = items ? items->child(index) : nullptr;
+            if (!item)
+                return;
+            QAccessibleEvent shown(item, QAccessible::Focus);
+            QAccessible::updateAccessibility(&shown);
+        });
+    }
+}
+
 void nameMenus(QWidget *window)
 {
     for (QMenu *menu : window->findChildren<QMenu *>()) {
@@ -84,6 +105,7 @@ void apply(QWidget *window)
     }();
     Q_UNUSED(installed)
     pressButtonsOnEnter(window);
+    announceListChanges(window);
     nameMenus(window);
 }
 

@@ -207,7 +207,8 @@ void TestAccessibility::windowsSayWhereYouAre_data()
     QTest::newRow("main") << "main"
                           << "Zel Mayan Animal Sign v1.05" << int(QAccessible::Window);
     QTest::newRow("result") << "result"
-                            << "Zel Mayan Animal Sign Result" << int(QAccessible::Window);
+                            << "Zel Mayan Animal Sign Result: Jaguar, Balam, Alexandrite"
+                            << int(QAccessible::Window);
     QTest::newRow("report") << "report"
                             << "Zel Mayan Animal Sign Report" << int(QAccessible::Dialog);
     QTest::newRow("about") << "about"
