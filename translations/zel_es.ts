@@ -73,7 +73,7 @@
     <message>
         <source>Download Velmora Softwares</source>
         <extracomment>&quot;Velmora Softwares&quot; is the maker&apos;s name.</extracomment>
-        <translation>Descargar Velmora Softwares</translation>
+        <translation>Descarga nuestros programas</translation>
     </message>
     <message>
         <source>Click Here To Visit Velmora Softwares</source>
@@ -208,7 +208,7 @@
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation>&amp;Visítanos en Internet</translation>
+        <translation>&amp;Visitar nuestra web</translation>
     </message>
     <message>
         <source>Check for Software &amp;Update</source>
@@ -519,7 +519,7 @@
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation>&amp;Visítanos en Internet</translation>
+        <translation>&amp;Visitar nuestra web</translation>
     </message>
     <message>
         <source>Check for Software &amp;Update</source>
@@ -617,7 +617,7 @@
     <message>
         <source>The third sign of Mayan moon sign is deer. People born under the deer are gentle, graceful and alert, with a natural elegance that others notice the moment they enter a room. The Maya saw the stag as a noble animal that was also a gift of the forest, and you have that same generous spirit: you give your time and attention freely and you hate to see anybody left out. You are sensitive to atmosphere and quick to pick up a change of mood, which makes you a loyal friend and a careful listener. Your trusting nature can make you seem naïve, and now and then someone will take advantage of your kindness. You also tend to run from conflict rather than face it. Learn to stand your ground when it matters, because your quiet pride and your sense of fairness are stronger than you believe, and people respect a deer that does not bolt.</source>
         <extracomment>Keh, the deer or stag. At most nine lines in the result window.</extracomment>
-        <translation>El tercer signo lunar maya es el ciervo. Quienes nacen bajo el ciervo son amables, elegantes y atentos, y su gracia natural salta a la vista en cuanto entran en una sala. Los mayas veían en el ciervo un animal noble que era también un regalo del bosque, y tú tienes ese mismo espíritu generoso: das tu tiempo y tu atención sin reservas y no soportas ver a nadie excluido. Eres sensible al ambiente y captas enseguida un cambio de humor, lo que te convierte en una amistad leal y en alguien que sabe escuchar. Tu naturaleza confiada puede pasar por ingenuidad, y a veces alguien se aprovechará de tu bondad. También tiendes a huir del conflicto en lugar de afrontarlo. Aprende a mantenerte firme cuando importa, porque tu orgullo sereno y tu sentido de la justicia son más fuertes de lo que crees, y la gente respeta al ciervo que no sale huyendo.</translation>
+        <translation>El tercer signo lunar maya es el ciervo. Las personas nacidas bajo el ciervo son amables, elegantes y atentas, y su gracia natural salta a la vista en cuanto entran en una sala. Los mayas veían en el ciervo un animal noble que era también un regalo del bosque, y tú tienes ese mismo espíritu generoso: das tu tiempo y tu atención sin reservas y no soportas ver a nadie excluido. Eres sensible al ambiente y captas enseguida un cambio de humor, lo que te convierte en una amistad leal y en alguien que sabe escuchar. Tu naturaleza confiada puede pasar por ingenuidad, y a veces alguien se aprovechará de tu bondad. También tiendes a huir del conflicto en lugar de afrontarlo. Aprende a mantenerte firme cuando importa, porque tu orgullo sereno y tu sentido de la justicia son más fuertes de lo que crees, y la gente respeta al ciervo que no sale huyendo.</translation>
     </message>
     <message>
         <source>In many cultures, especially in western culture, the owl stands for wisdom, and for the Maya it was a night bird that carried messages from the spirit world. People born under the owl live partly in that unseen realm. You are intuitive, observant and often a little mysterious, and you notice the small details that everyone else walks past. Your dreams can be vivid and your hunches are frequently correct, so it pays to listen to them. You prefer deep conversation to small talk and would rather have one true friend than a crowd of acquaintances. Because you think so much, you can slip into worry or keep to yourself too long. Share what you see with those you trust: your insight is a gift that grows when it is given away.</source>
@@ -627,7 +627,7 @@
     <message>
         <source>The fifth moon of the Mayan calendar belongs to the peacock, and people born under it are hard to overlook. You have a flair for colour and style, and you know how to make an entrance. Your charm is genuine rather than put on: you enjoy people, you like to entertain them, and you are at your best with an audience. The Maya prized the peacock&apos;s brilliant feathers as a sign of splendour and success, and you too tend to attract attention, opportunities and admirers wherever you go. You are ambitious and generous in equal measure, and you like to share your good fortune with those around you. The shadow side of this sign is pride. You can be hurt by criticism and may chase praise a little too eagerly. Remember that your real worth lies in your warmth and your confidence, not in your feathers, and the people who matter will love you all the more for it.</source>
         <extracomment>Cutz, the peacock. At most nine lines in the result window.</extracomment>
-        <translation>La quinta luna del calendario maya pertenece al pavo real, y quienes nacen bajo ella no pasan desapercibidos. Tienes talento para el color y el estilo, y sabes hacer una entrada triunfal. Tu encanto es auténtico, no fingido: disfrutas de la gente, te gusta entretenerla y das lo mejor de ti ante un público. Los mayas apreciaban las brillantes plumas del pavo real como signo de esplendor y éxito, y tú también atraes miradas, oportunidades y admiradores allá donde vas. Tienes tanta ambición como generosidad, y te gusta compartir tu buena suerte con quienes te rodean. El lado oscuro de este signo es el orgullo. Las críticas pueden herirte y quizá busques los elogios con demasiado afán. Recuerda que tu verdadero valor está en tu calidez y tu confianza, no en tus plumas, y las personas que importan te querrán todavía más por ello.</translation>
+        <translation>La quinta luna del calendario maya pertenece al pavo real, y las personas nacidas bajo ella no pasan desapercibidas. Tienes talento para el color y el estilo, y sabes hacer una entrada triunfal. Tu encanto es auténtico, no fingido: disfrutas de la gente, te gusta entretenerla y das lo mejor de ti ante un público. Los mayas apreciaban las brillantes plumas del pavo real como signo de esplendor y éxito, y tú también atraes miradas, oportunidades y admiradores allá donde vas. Tienes tanta ambición como generosidad, y te gusta compartir tu buena suerte con quienes te rodean. El lado oscuro de este signo es el orgullo. Las críticas pueden herirte y quizá busques los elogios con demasiado afán. Recuerda que tu verdadero valor está en tu calidez y tu confianza, no en tus plumas, y las personas que importan te querrán todavía más por ello.</translation>
     </message>
     <message>
         <source>Due to its ability to change color, the lizard is a symbol of adaptability, and people born under this sign fit into almost any company or situation. You read a room quickly and adjust your manner without losing sight of who you are. The Maya admired the lizard for its patience in the sun and its speed when it has to move, and you share that mix of calm and quick reaction. You are practical, resourceful and curious, and you rarely panic when plans change; in fact you may enjoy it. Your flexibility can, however, make you hard to pin down, and others may wonder what you really think. Let them see your true colours more often; they are more attractive than any disguise.</source>

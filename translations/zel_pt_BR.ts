@@ -56,7 +56,7 @@
     </message>
     <message>
         <source>A saved reading (.zod) to open.</source>
-        <translation>Leitura salva (.zod) que será aberta.</translation>
+        <translation>Leitura salva (.zod) a ser aberta.</translation>
     </message>
     <message>
         <source>Only one saved reading can be opened at a time.</source>
@@ -73,7 +73,7 @@
     <message>
         <source>Download Velmora Softwares</source>
         <extracomment>&quot;Velmora Softwares&quot; is the maker&apos;s name.</extracomment>
-        <translation>Baixar Velmora Softwares</translation>
+        <translation>Baixe nossos programas</translation>
     </message>
     <message>
         <source>Click Here To Visit Velmora Softwares</source>
@@ -138,7 +138,7 @@
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
         <extracomment>A banner of three lines in a fixed box. The two spaces after the first sentence and the four before the last are meant: keep them. The &amp; is a literal ampersand, not an access key; &quot;Help&quot; is the Help menu.</extracomment>
-        <translation>Personalize este programa com a marca do seu site.  Ganhe visitas e fidelize seu público: coloque aqui o nome e o link do seu site. Veja a “Ajuda”.    Clique aqui para saber mais sobre a marca compartilhada.</translation>
+        <translation>Personalize este programa com a marca do seu site.  Ganhe visitas e fidelize seu público: coloque aqui o nome e o link do site. Veja o menu “Ajuda”.    Clique aqui para saber mais sobre a marca compartilhada.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
@@ -208,7 +208,7 @@
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation>&amp;Visite nosso site</translation>
+        <translation>&amp;Visitar nosso site</translation>
     </message>
     <message>
         <source>Check for Software &amp;Update</source>
@@ -349,7 +349,7 @@
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
         <extracomment>A banner of three lines in a fixed box. The two spaces after the first sentence and the four before the last are meant: keep them. The &amp; is a literal ampersand, not an access key; &quot;Help&quot; is the Help menu.</extracomment>
-        <translation>Personalize este programa com a marca do seu site.  Ganhe visitas e fidelize seu público: coloque aqui o nome e o link do seu site. Veja a “Ajuda”.    Clique aqui para saber mais sobre a marca compartilhada.</translation>
+        <translation>Personalize este programa com a marca do seu site.  Ganhe visitas e fidelize seu público: coloque aqui o nome e o link do site. Veja o menu “Ajuda”.    Clique aqui para saber mais sobre a marca compartilhada.</translation>
     </message>
     <message>
         <source>&amp;Save</source>
@@ -461,7 +461,7 @@
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
         <extracomment>A banner of three lines in a fixed box. The two spaces after the first sentence and the four before the last are meant: keep them. The &amp; is a literal ampersand, not an access key; &quot;Help&quot; is the Help menu.</extracomment>
-        <translation>Personalize este programa com a marca do seu site.  Ganhe visitas e fidelize seu público: coloque aqui o nome e o link do seu site. Veja a “Ajuda”.    Clique aqui para saber mais sobre a marca compartilhada.</translation>
+        <translation>Personalize este programa com a marca do seu site.  Ganhe visitas e fidelize seu público: coloque aqui o nome e o link do site. Veja o menu “Ajuda”.    Clique aqui para saber mais sobre a marca compartilhada.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
@@ -519,7 +519,7 @@
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation>&amp;Visite nosso site</translation>
+        <translation>&amp;Visitar nosso site</translation>
     </message>
     <message>
         <source>Check for Software &amp;Update</source>
@@ -612,12 +612,12 @@
     <message>
         <source>People born under this sign thrive on challenges. Like the scorpion, you are built for harsh places, and a difficult task wakes you up rather than wearing you down. You prefer to work quietly and strike at the right moment, which is why others often underestimate you until the job is already done. The Maya linked the scorpion with the hunt and with sacrifice, and you too are willing to give up comfort for a goal you believe in. You are fiercely protective of your family and your friends, and your loyalty, once earned, does not waver. At the same time you guard your own feelings behind a tough shell, and people may find you hard to read. Your sting is sharp when you feel betrayed, so learn to pause before you answer an insult. When you let people see the warm heart under the armour, you will find that they are far more ready to help you than you expected.</source>
         <extracomment>Dzec, the scorpion. At most nine lines in the result window.</extracomment>
-        <translation>Quem nasce sob este signo se fortalece diante dos desafios. Como o escorpião, você nasceu para os lugares inóspitos, e uma tarefa difícil renova sua energia em vez de esgotá-la. Você prefere trabalhar em silêncio e atacar no momento certo; por isso, costumam subestimar você até o trabalho estar feito. Os maias associavam o escorpião à caça e ao sacrifício, e você também sabe abrir mão do conforto por uma meta em que acredita. Você protege com unhas e dentes sua família e seus amigos, e sua lealdade, uma vez conquistada, não vacila. Você esconde seus sentimentos sob uma casca dura, e os outros podem ter dificuldade em decifrar você. Diante de uma traição, seu ferrão é afiado: aprenda a respirar fundo antes de responder a uma ofensa. Quando você mostra o coração caloroso sob a armadura, descobre que os outros estão mais dispostos a ajudar do que você imaginava.</translation>
+        <translation>Quem nasce sob este signo se fortalece diante dos desafios. Como o escorpião, você nasceu para os lugares inóspitos, e uma tarefa difícil renova sua energia em vez de esgotá-la. Você prefere trabalhar em silêncio e atacar no momento certo; por isso, costumam subestimar você até o trabalho estar feito. Os maias associavam o escorpião à caça e ao sacrifício, e você também sabe abrir mão do conforto por uma meta em que acredita. Você protege com unhas e dentes sua família e seus amigos, e sua lealdade, uma vez conquistada, não vacila. Você esconde seus sentimentos sob uma casca dura, e os outros podem ter dificuldade em decifrar você. Diante de uma traição, seu ferrão é afiado: aprenda a respirar fundo antes de responder a uma ofensa. Quando você mostra o coração caloroso sob a armadura, descobre que os outros estão muito mais dispostos a ajudar você do que imaginava.</translation>
     </message>
     <message>
         <source>The third sign of Mayan moon sign is deer. People born under the deer are gentle, graceful and alert, with a natural elegance that others notice the moment they enter a room. The Maya saw the stag as a noble animal that was also a gift of the forest, and you have that same generous spirit: you give your time and attention freely and you hate to see anybody left out. You are sensitive to atmosphere and quick to pick up a change of mood, which makes you a loyal friend and a careful listener. Your trusting nature can make you seem naïve, and now and then someone will take advantage of your kindness. You also tend to run from conflict rather than face it. Learn to stand your ground when it matters, because your quiet pride and your sense of fairness are stronger than you believe, and people respect a deer that does not bolt.</source>
         <extracomment>Keh, the deer or stag. At most nine lines in the result window.</extracomment>
-        <translation>O terceiro signo lunar maia é o cervo. Quem nasce sob o cervo é gentil, gracioso e atento, com uma elegância natural que chama a atenção de todos assim que entra em um lugar. Os maias viam no cervo um animal nobre e, ao mesmo tempo, um presente da floresta, e você tem esse mesmo espírito generoso: dedica seu tempo e sua atenção sem reservas e detesta ver alguém excluído. Você é sensível ao ambiente e percebe logo uma mudança de humor, o que faz de você uma companhia leal e alguém que sabe ouvir. Sua natureza confiante pode passar por ingenuidade, e de vez em quando alguém vai se aproveitar da sua bondade. Você também tende a fugir dos conflitos em vez de enfrentá-los. Aprenda a se manter firme quando for preciso, porque seu orgulho discreto e seu senso de justiça são mais fortes do que você imagina, e as pessoas respeitam o cervo que não sai correndo.</translation>
+        <translation>O terceiro signo lunar maia é o cervo. As pessoas nascidas sob o cervo são gentis, graciosas e atentas, com uma elegância natural que chama a atenção de todos assim que entram em um lugar. Os maias viam no cervo um animal nobre e, ao mesmo tempo, um presente da floresta, e você tem esse mesmo espírito generoso: dedica seu tempo e sua atenção sem reservas e detesta ver alguém excluído. Você é sensível ao ambiente e percebe logo uma mudança de humor, o que faz de você uma companhia leal e alguém que sabe ouvir. Sua natureza confiante pode passar por ingenuidade, e de vez em quando alguém vai se aproveitar da sua bondade. Você também tende a fugir dos conflitos em vez de enfrentá-los. Aprenda a se manter firme quando for preciso, porque seu orgulho discreto e seu senso de justiça são mais fortes do que você imagina, e as pessoas respeitam o cervo que não sai correndo.</translation>
     </message>
     <message>
         <source>In many cultures, especially in western culture, the owl stands for wisdom, and for the Maya it was a night bird that carried messages from the spirit world. People born under the owl live partly in that unseen realm. You are intuitive, observant and often a little mysterious, and you notice the small details that everyone else walks past. Your dreams can be vivid and your hunches are frequently correct, so it pays to listen to them. You prefer deep conversation to small talk and would rather have one true friend than a crowd of acquaintances. Because you think so much, you can slip into worry or keep to yourself too long. Share what you see with those you trust: your insight is a gift that grows when it is given away.</source>
@@ -627,7 +627,7 @@
     <message>
         <source>The fifth moon of the Mayan calendar belongs to the peacock, and people born under it are hard to overlook. You have a flair for colour and style, and you know how to make an entrance. Your charm is genuine rather than put on: you enjoy people, you like to entertain them, and you are at your best with an audience. The Maya prized the peacock&apos;s brilliant feathers as a sign of splendour and success, and you too tend to attract attention, opportunities and admirers wherever you go. You are ambitious and generous in equal measure, and you like to share your good fortune with those around you. The shadow side of this sign is pride. You can be hurt by criticism and may chase praise a little too eagerly. Remember that your real worth lies in your warmth and your confidence, not in your feathers, and the people who matter will love you all the more for it.</source>
         <extracomment>Cutz, the peacock. At most nine lines in the result window.</extracomment>
-        <translation>A quinta lua do calendário maia pertence ao pavão, e quem nasce sob ela dificilmente passa despercebido. Você tem talento para cores e estilo e sabe fazer uma entrada triunfal. Seu charme é autêntico, não fingido: você gosta de gente, adora entreter e dá o melhor de si diante de uma plateia. Os maias apreciavam as penas brilhantes do pavão como sinal de esplendor e sucesso, e você também costuma atrair olhares, oportunidades e admiradores por onde passa. Você tem ambição e generosidade na mesma medida e gosta de dividir sua boa sorte com quem está à sua volta. O lado sombrio deste signo é o orgulho. As críticas podem magoar você, e talvez você corra atrás de elogios com avidez excessiva. Lembre-se de que seu verdadeiro valor está no seu calor humano e na sua confiança, não nas suas penas, e as pessoas que importam vão amar você ainda mais por isso.</translation>
+        <translation>A quinta lua do calendário maia pertence ao pavão, e as pessoas nascidas sob ela dificilmente passam despercebidas. Você tem talento para cores e estilo e sabe fazer uma entrada triunfal. Seu charme é autêntico, não fingido: você gosta de gente, adora entreter e dá o melhor de si diante de uma plateia. Os maias apreciavam as penas brilhantes do pavão como sinal de esplendor e sucesso, e você também costuma atrair olhares, oportunidades e admiradores por onde passa. Você tem ambição e generosidade na mesma medida e gosta de dividir sua boa sorte com quem está à sua volta. O lado sombrio deste signo é o orgulho. As críticas podem magoar você, e talvez você corra atrás de elogios com avidez excessiva. Lembre-se de que seu verdadeiro valor está no seu calor humano e na sua confiança, não nas suas penas, e as pessoas que importam vão amar você ainda mais por isso.</translation>
     </message>
     <message>
         <source>Due to its ability to change color, the lizard is a symbol of adaptability, and people born under this sign fit into almost any company or situation. You read a room quickly and adjust your manner without losing sight of who you are. The Maya admired the lizard for its patience in the sun and its speed when it has to move, and you share that mix of calm and quick reaction. You are practical, resourceful and curious, and you rarely panic when plans change; in fact you may enjoy it. Your flexibility can, however, make you hard to pin down, and others may wonder what you really think. Let them see your true colours more often; they are more attractive than any disguise.</source>
@@ -647,12 +647,12 @@
     <message>
         <source>Profoundly revered in Mayan culture, the Jaguar was the animal of kings, warriors and priests, a guardian of the night and of the underworld. People born under this sign have a natural authority and a quiet power that others feel at once. You are strong, confident and self-reliant, and you move through life with an easy grace that hides how hard you work. You are fiercely protective of your family, your home and your principles, and you will not back down when something you care about is threatened. You also have a deep spiritual side and may feel drawn to ancient traditions and hidden knowledge. Because you are so independent, you can at times seem distant or proud. Let the people you love see your softer side, and your strength will become a shelter for them rather than a wall.</source>
         <extracomment>Jaguar, whose animal is the Balam. At most nine lines in the result window.</extracomment>
-        <translation>Profundamente venerada na cultura maia, a onça-pintada era o animal dos reis, dos guerreiros e dos sacerdotes, guardiã da noite e do inframundo. Quem nasce sob este signo tem uma autoridade natural e um poder sereno que os outros sentem de imediato. Você tem força, segurança e autonomia, e segue pela vida com uma graça natural que esconde o quanto você trabalha duro. Você protege com garra sua família, seu lar e seus princípios, e não recua quando algo que lhe é caro está ameaçado. Você também tem um lado espiritual profundo, e talvez as tradições antigas e o saber oculto exerçam fascínio sobre você. Por ser tão independente, às vezes pode passar uma imagem distante ou altiva. Deixe que as pessoas que você ama vejam seu lado mais terno, e sua força será para elas um abrigo, e não um muro.</translation>
+        <translation>Profundamente venerada na cultura maia, a onça‑pintada era o animal dos reis, dos guerreiros e dos sacerdotes, guardiã da noite e do inframundo. Quem nasce sob este signo tem uma autoridade natural e um poder sereno que os outros sentem de imediato. Você tem força, segurança e autonomia, e segue pela vida com uma graça natural que esconde o quanto você trabalha duro. Você protege com garra sua família, seu lar e seus princípios, e não recua quando algo que lhe é caro está ameaçado. Você também tem um lado espiritual profundo, e talvez as tradições antigas e o saber oculto exerçam fascínio sobre você. Por ser tão independente, às vezes pode passar uma imagem distante ou altiva. Deixe que as pessoas que você ama vejam seu lado mais terno, e sua força será para elas um abrigo, e não um muro.</translation>
     </message>
     <message>
         <source>In Mayan language, Dog is called &apos;Pek&apos;. The Maya believed that the dog guided souls safely through the underworld, and people born under this sign are guides and companions in everyday life too. You are loyal, honest and dependable, the friend who turns up when you are needed and stays until the work is done. You have a strong sense of right and wrong and you speak up for anyone who is treated unfairly. You are a tireless worker. Family and home matter a great deal to you, and you are happiest when the people you love are close by. Your devotion is your great gift, but it can also make you possessive or anxious when you feel left out. Remember to look after yourself as carefully as you look after everyone else, and trust that the love you give so freely will come back to you.</source>
         <extracomment>Pek, the dog. At most nine lines in the result window.</extracomment>
-        <translation>Na língua maia, o cachorro se chama “Pek”. Os maias acreditavam que o cachorro guiava as almas em segurança pelo inframundo, e quem nasce sob este signo também é guia e companhia na vida cotidiana. Você é uma pessoa leal, honesta e confiável: aquela que aparece quando é preciso e fica até o trabalho terminar. Você tem um forte senso de certo e errado e levanta a voz por qualquer um que seja tratado injustamente. Você trabalha sem descanso. A família e o lar significam muito para você, e você é mais feliz quando as pessoas que ama estão por perto. Sua dedicação é seu grande dom, mas também pode despertar ciúme ou ansiedade quando você se sente à margem. Lembre-se de cuidar de si com o mesmo carinho com que cuida de todos os outros, e confie que o amor que você dá tão generosamente voltará para você.</translation>
+        <translation>Na língua maia, o cachorro se chama “Pek”. Os maias acreditavam que o cachorro guiava as almas em segurança pelo inframundo, e quem nasce sob este signo também é guia e companhia na vida cotidiana. Você é uma pessoa leal, honesta e confiável: aquela que aparece quando é preciso e fica até o trabalho terminar. Você tem um forte senso de certo e errado e sai em defesa de qualquer pessoa tratada injustamente. Você trabalha sem descanso. A família e o lar significam muito para você, e você é mais feliz quando as pessoas que ama estão por perto. Sua dedicação é seu grande dom, mas também pode despertar ciúme ou ansiedade quando você se sente à margem. Lembre-se de cuidar de si com o mesmo carinho com que cuida de todos os outros, e confie que o amor que você dá tão generosamente voltará para você.</translation>
     </message>
     <message>
         <source>The snake signifies healing power in Mayan culture. It sheds its skin and is renewed, and people born under this sign have the same capacity to heal, to change and to begin again. You are perceptive, calm and wise beyond your years, and others often come to you for comfort or advice. You have a strong, almost physical sense of people&apos;s feelings, and you may be drawn to medicine, counselling or any work that helps others recover. You tend to keep your own troubles hidden, and you can hold on to old hurts longer than is good for you. When you are under pressure you may become cold, guarded or secretive. Let go of what no longer serves you, just as the snake leaves its old skin behind, and you will discover how much fresh energy is still waiting for you.</source>
@@ -738,7 +738,7 @@
     <message>
         <source>Balam</source>
         <extracomment>The Mayan word for jaguar, shown as this sign&apos;s animal under the caption of the animal&apos;s name in the reader&apos;s own language: the language&apos;s own name for the jaguar.</extracomment>
-        <translation>Onça-pintada</translation>
+        <translation>Onça‑pintada</translation>
     </message>
     <message>
         <source>Alexandrite</source>

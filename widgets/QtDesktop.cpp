@@ -44,12 +44,23 @@ QString askPath(QWidget *parent, const FileRequest &request, QFileDialog::Accept
     return dialog.selectedFiles().value(0);
 }
 
+// A message may break its lines with a carriage return, as the update question does; a label
+// breaks only at a line feed and would run the lines together.
+QString withLineFeeds(QString text)
+{
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
+}
+
 } // namespace
 
 MessageButton QtDesktop::showMessage(const MessageRequest &request)
 {
-    QMessageBox box(QMessageBox::Icon(request.icon), request.title, request.text,
+    QMessageBox box(QMessageBox::Icon(request.icon), request.title, withLineFeeds(request.text),
                     QMessageBox::StandardButtons(request.buttons.toInt()));
+    // A message is plain text: a path or a system's reason in it is never read as markup.
+    box.setTextFormat(Qt::PlainText);
     if (request.defaultButton != MessageButton::None)
         box.setDefaultButton(QMessageBox::StandardButton(request.defaultButton));
     return MessageButton(box.exec());

@@ -4,17 +4,24 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
-// The real desktop's save dialog, driven as a person drives it: the file type chosen decides the
-// suffix of a name typed without one.
+#include <climits>
+
+// The real desktop's dialogs, driven as a person drives them: the file type chosen decides the
+// suffix of a name typed without one, and a message shows the lines its text asks for.
 class TestQtDesktop : public QObject
 {
     Q_OBJECT
 
 private slots:
+    void messageShowsItsLines_data();
+    void messageShowsItsLines();
     void saveDialogAddsTheChosenTypesSuffix_data();
     void saveDialogAddsTheChosenTypesSuffix();
 };
@@ -64,6 +71,53 @@ void TestQtDesktop::saveDialogAddsTheChosenTypesSuffix()
     if (native)
         QSKIP("The platform's own file dialog shows, which a test cannot type into");
     QCOMPARE(QFileInfo(path).fileName(), saved);
+}
+
+void TestQtDesktop::messageShowsItsLines_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("lines");
+    const QString news = QStringLiteral("There maybe an update to this software available");
+    const QString question = QStringLiteral("Do you want to check for an update?");
+    QTest::newRow("update question, carriage return") << news + QChar(13) + question << 2;
+    QTest::newRow("carriage return and line feed") << news + QStringLiteral("\r\n") + question << 2;
+    QTest::newRow("line feed") << news + QChar(10) + question << 2;
+    QTest::newRow("one line") << news << 1;
+    // Text that looks like markup is still shown as text, its line break included.
+    QTest::newRow("markup") << QStringLiteral("<b>Saved</b>\r<i>/tmp/a.zod</i>") << 2;
+}
+
+void TestQtDesktop::messageShowsItsLines()
+{
+    QFETCH(QString, text);
+    QFETCH(int, lines);
+    QString shown;
+    int height = 0;
+    int needed = INT_MAX;
+    QTimer::singleShot(0, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        if (const auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"))) {
+            shown = label->text();
+            height = label->contentsRect().height();
+            // Each line is a paragraph of its own, wrapped alone where the box is narrow.
+            const QRect room(0, 0, label->contentsRect().width(), INT_MAX);
+            needed = 0;
+            for (const QString &line : shown.split(QLatin1Char('\n')))
+                needed += label->fontMetrics().boundingRect(room, Qt::TextWordWrap, line).height();
+        }
+        box->button(QMessageBox::No)->click();
+    });
+    QtDesktop desktop;
+    const MessageButton answer
+            = desktop.showMessage({text, QStringLiteral("Zel"), MessageIcon::Information,
+                                   MessageButton::Yes | MessageButton::No, MessageButton::Yes});
+    QCOMPARE(answer, MessageButton::No);
+    QCOMPARE(shown.split(QLatin1Char('\n')).size(), lines);
+    QVERIFY2(!shown.contains(QChar(13)), qPrintable(shown));
+    QVERIFY2(height >= needed,
+             qPrintable(
+                     QStringLiteral("%1 pixels high, its lines need %2").arg(height).arg(needed)));
 }
 
 QTEST_MAIN(TestQtDesktop)
