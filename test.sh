@@ -1,19 +1,14 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds with warnings as errors and runs every test headless: the unit
-# and system tests (as root, the unit tests once more as an unprivileged user), the whole suite
-# again under AddressSanitizer and UndefinedBehaviorSanitizer, and a short run of each fuzz target.
+# tests (as root, once more as an unprivileged user), the system tests and the fuzz targets'
+# corpus; the whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer; and a short
+# libFuzzer run of each fuzz target. Each is a CMake workflow preset: configure, build, test.
 set -euo pipefail
 cd "$(dirname "$0")"
-scripts/setup.sh ci xvfb xauth xdotool x11-utils imagemagick poppler-utils clang \
-    libclang-rt-dev desktop-file-utils appstream dpkg-dev file python3 \
-    weston qt6-wayland xdg-utils libfile-mimeinfo-perl shared-mime-info
-
-export QT_QPA_PLATFORM=offscreen
-ctest --preset ci
-# Root reads and writes any file, so the rows about files and folders the program may not touch
-# only run for a normal user.
-if [ "$(id -u)" -eq 0 ]; then
-    scripts/unprivileged-tests.sh build-ci
-fi
-scripts/sanitizers.sh
-scripts/fuzz.sh
+scripts/install-packages.sh cmake g++ ninja-build qt6-base-dev qt6-tools-dev qt6-l10n-tools \
+    qt6-translations-l10n fonts-dejavu-core xvfb xauth xdotool x11-utils imagemagick \
+    poppler-utils clang libclang-rt-dev desktop-file-utils appstream dpkg-dev file python3 weston \
+    qt6-wayland xdg-utils libfile-mimeinfo-perl shared-mime-info
+for preset in ci asan fuzz; do
+    cmake --workflow --preset "$preset"
+done

@@ -69,8 +69,7 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     QCommandLineParser parser;
     // Qt's options are single-dash words ("-platform"), not bundles of one-letter options.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(
-            tr("Tells your Mayan animal sign from your name and birth date."));
+    parser.setApplicationDescription(AppInfo::description());
     const QCommandLineOption help(
             {QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("?")},
             tr("Displays this help."));

@@ -17,9 +17,10 @@ int main(int argc, char **argv)
         return commandLine.print();
 
     if (!displayAvailable()) {
-        std::fputs("No display found: run it under a virtual one, for instance "
-                   "xvfb-run -a build/ZelFreeMayanAnimalSign\n",
-                   stderr);
+        std::fprintf(stderr,
+                     "No display found: run it under a virtual one, for instance "
+                     "xvfb-run -a build/%s\n",
+                     qPrintable(AppInfo::executableName()));
         return 1;
     }
     QApplication app(argc, argv);

@@ -12,7 +12,7 @@ namespace AppInfo {
 QString applicationTitle()
 {
     // A name, not a sentence: the same in every language.
-    return QStringLiteral("Zel Mayan Animal Sign");
+    return QString::fromUtf8(BuildConfig::displayName);
 }
 
 QString windowCaption()
@@ -41,6 +41,16 @@ QString organizationDomain()
     parts.removeLast();
     std::reverse(parts.begin(), parts.end());
     return parts.join(QLatin1Char('.'));
+}
+
+QString description()
+{
+    return QCoreApplication::translate("AppInfo", BuildConfig::description);
+}
+
+QString maker()
+{
+    return QString::fromUtf8(BuildConfig::maker);
 }
 
 QString versionText()

@@ -17,6 +17,10 @@ QString version();
 QString desktopFileName();
 // The organisation's domain, the menu entry's name read backwards without its last part.
 QString organizationDomain();
+// What the program does, in a line, in the person's language.
+QString description();
+// Who makes the program.
+QString maker();
 // What --version prints: the title and the version.
 QString versionText();
 

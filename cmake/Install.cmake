@@ -3,7 +3,6 @@
 # installer on Windows (WindowsInstaller.cmake), where the program carries its icon itself.
 include(GNUInstallDirs)
 
-set(ZEL_PACKAGE_NAME "zel-mayan-animal-sign")
 set(ZEL_PACKAGING_DIR "${PROJECT_SOURCE_DIR}/packaging")
 
 # On Windows the program shares one folder with its libraries, as Windows programs do.
@@ -15,7 +14,7 @@ else()
     set(ZEL_INSTALL_DOCDIR ${CMAKE_INSTALL_DATADIR}/doc/${ZEL_PACKAGE_NAME})
 endif()
 
-install(TARGETS ZelFreeMayanAnimalSign
+install(TARGETS ${ZEL_EXECUTABLE_NAME}
         RUNTIME DESTINATION ${ZEL_INSTALL_BINDIR}
         BUNDLE DESTINATION .)
 # The animal pictures compiled into the program are drawn from drawings whose licence travels with
@@ -27,9 +26,9 @@ install(FILES "${ZEL_PACKAGING_DIR}/copyright"
 # What every package says of itself.
 set(CPACK_PACKAGE_NAME "${ZEL_PACKAGE_NAME}")
 set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
-set(CPACK_PACKAGE_VENDOR "Velmora Softwares")
-set(CPACK_PACKAGE_CONTACT "Velmora Softwares <support@velmora.example>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "find your Mayan animal moon sign from your birth date")
+set(CPACK_PACKAGE_VENDOR "${ZEL_MAKER}")
+set(CPACK_PACKAGE_CONTACT "${ZEL_CONTACT}")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${ZEL_DESCRIPTION}")
 # Kept under 80 columns a line, as Debian's tools show it unwrapped.
 set(CPACK_PACKAGE_DESCRIPTION
     "Zel Mayan Animal Sign tells you which of the thirteen Mayan animal moon
@@ -46,7 +45,9 @@ if(APPLE)
     return()
 endif()
 
-install(FILES "${ZEL_PACKAGING_DIR}/${ZEL_APP_ID}.desktop"
+configure_file("${ZEL_PACKAGING_DIR}/app.desktop.in"
+               "${PROJECT_BINARY_DIR}/packaging/${ZEL_APP_ID}.desktop" @ONLY)
+install(FILES "${PROJECT_BINARY_DIR}/packaging/${ZEL_APP_ID}.desktop"
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 
 # Every size comes from the same drawing, so menus and docks never show a blurred rescale.
@@ -60,13 +61,13 @@ foreach(size_and_file IN ITEMS "32:app.png" "48:app-48.png" "64:app-64.png" "256
 endforeach()
 
 # The file type of saved readings, so that a file manager opens a .zod file with the program.
-install(FILES "${ZEL_PACKAGING_DIR}/${ZEL_APP_ID}.mime.xml"
+install(FILES "${ZEL_PACKAGING_DIR}/mime.xml"
         DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
         RENAME ${ZEL_APP_ID}.xml)
 
 # The software-centre entry links to the same site the program opens, so it follows the build's
 # site address.
-configure_file("${ZEL_PACKAGING_DIR}/${ZEL_APP_ID}.metainfo.xml.in"
+configure_file("${ZEL_PACKAGING_DIR}/metainfo.xml.in"
                "${PROJECT_BINARY_DIR}/packaging/${ZEL_APP_ID}.metainfo.xml" @ONLY)
 install(FILES "${PROJECT_BINARY_DIR}/packaging/${ZEL_APP_ID}.metainfo.xml"
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)

@@ -54,33 +54,33 @@ install(FILES "${ZEL_PACKAGING_DIR}/qt.conf" DESTINATION .)
 set(CPACK_GENERATOR "NSIS")
 set(CPACK_VERBATIM_VARIABLES ON)
 set(CPACK_PACKAGE_FILE_NAME "${ZEL_PACKAGE_NAME}-${PROJECT_VERSION}-win64")
-set(CPACK_PACKAGE_INSTALL_DIRECTORY "Zel Mayan Animal Sign")
-set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY "Zel Mayan Animal Sign")
+set(CPACK_PACKAGE_INSTALL_DIRECTORY "${ZEL_DISPLAY_NAME}")
+set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY "${ZEL_DISPLAY_NAME}")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_RESOURCE_FILE_LICENSE "${ZEL_PACKAGING_DIR}/copyright")
 
-set(CPACK_NSIS_DISPLAY_NAME "Zel Mayan Animal Sign")
-set(CPACK_NSIS_PACKAGE_NAME "Zel Mayan Animal Sign")
+set(CPACK_NSIS_DISPLAY_NAME "${ZEL_DISPLAY_NAME}")
+set(CPACK_NSIS_PACKAGE_NAME "${ZEL_DISPLAY_NAME}")
 set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
 set(CPACK_NSIS_MUI_ICON "${PROJECT_SOURCE_DIR}/resources/icon/app.ico")
 set(CPACK_NSIS_MUI_UNIICON "${PROJECT_SOURCE_DIR}/resources/icon/app.ico")
-set(CPACK_NSIS_INSTALLED_ICON_NAME "ZelFreeMayanAnimalSign.exe")
+set(CPACK_NSIS_INSTALLED_ICON_NAME "${ZEL_EXECUTABLE_NAME}.exe")
 set(CPACK_NSIS_URL_INFO_ABOUT "${ZEL_SITE_ADDRESS}")
 set(CPACK_NSIS_CONTACT "${CPACK_PACKAGE_CONTACT}")
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
 # The Start-menu entry, from the program in the top folder.
-set(CPACK_PACKAGE_EXECUTABLES "ZelFreeMayanAnimalSign" "Zel Mayan Animal Sign")
+set(CPACK_PACKAGE_EXECUTABLES "${ZEL_EXECUTABLE_NAME}" "${ZEL_DISPLAY_NAME}")
 set(CPACK_NSIS_EXECUTABLES_DIRECTORY ".")
 
 # A saved reading opens in the program from Explorer: the .zod file type, with the program's
 # icon and an open command that passes the file's path. The uninstaller takes .zod back only
 # while it still names this program.
-set(zod_class "ZelFreeMayanAnimalSign.Reading")
-set(zod_command "\"$INSTDIR\\ZelFreeMayanAnimalSign.exe\" \"%1\"")
+set(zod_class "${ZEL_EXECUTABLE_NAME}.Reading")
+set(zod_command "\"$INSTDIR\\${ZEL_EXECUTABLE_NAME}.exe\" \"%1\"")
 string(JOIN "\n" CPACK_NSIS_EXTRA_INSTALL_COMMANDS
     "WriteRegStr SHCTX 'Software\\Classes\\.zod' '' '${zod_class}'"
-    "WriteRegStr SHCTX 'Software\\Classes\\${zod_class}' '' 'Zel Mayan Animal Sign reading'"
-    "WriteRegStr SHCTX 'Software\\Classes\\${zod_class}\\DefaultIcon' '' '$INSTDIR\\ZelFreeMayanAnimalSign.exe,0'"
+    "WriteRegStr SHCTX 'Software\\Classes\\${zod_class}' '' '${ZEL_DISPLAY_NAME} reading'"
+    "WriteRegStr SHCTX 'Software\\Classes\\${zod_class}\\DefaultIcon' '' '$INSTDIR\\${ZEL_EXECUTABLE_NAME}.exe,0'"
     "WriteRegStr SHCTX 'Software\\Classes\\${zod_class}\\shell\\open\\command' '' '${zod_command}'"
     "System::Call 'shell32::SHChangeNotify(i 0x08000000, i 0, p 0, p 0)'")
 string(JOIN "\n" CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS

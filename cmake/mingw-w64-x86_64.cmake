@@ -1,8 +1,9 @@
 # Cross-compiles for 64-bit Windows with Debian's MinGW-w64 (posix threads) on a Linux host.
 # The Qt libraries for Windows come from the folder that scripts/windows.sh builds them into
 # (ZEL_WINDOWS_QT_PREFIX, or that variable of the environment; by default
-# ${XDG_CACHE_HOME:-$HOME/.cache}/zel-windows/qt-6.4.2-mingw); Qt's host tools (moc, uic, rcc,
-# lrelease) are the Linux ones under /usr.
+# ${XDG_CACHE_HOME:-$HOME/.cache}/zel-windows/qt-<ZEL_QT_VERSION>-mingw); Qt's host tools (moc,
+# uic, rcc, lrelease) are the Linux ones under /usr.
+include(${CMAKE_CURRENT_LIST_DIR}/ProgramFacts.cmake)
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 
@@ -15,9 +16,9 @@ if(NOT ZEL_WINDOWS_QT_PREFIX)
     if(DEFINED ENV{ZEL_WINDOWS_QT_PREFIX})
         set(ZEL_WINDOWS_QT_PREFIX "$ENV{ZEL_WINDOWS_QT_PREFIX}")
     elseif(DEFINED ENV{XDG_CACHE_HOME} AND NOT "$ENV{XDG_CACHE_HOME}" STREQUAL "")
-        set(ZEL_WINDOWS_QT_PREFIX "$ENV{XDG_CACHE_HOME}/zel-windows/qt-6.4.2-mingw")
+        set(ZEL_WINDOWS_QT_PREFIX "$ENV{XDG_CACHE_HOME}/zel-windows/qt-${ZEL_QT_VERSION}-mingw")
     else()
-        set(ZEL_WINDOWS_QT_PREFIX "$ENV{HOME}/.cache/zel-windows/qt-6.4.2-mingw")
+        set(ZEL_WINDOWS_QT_PREFIX "$ENV{HOME}/.cache/zel-windows/qt-${ZEL_QT_VERSION}-mingw")
     endif()
 endif()
 set(ZEL_WINDOWS_QT_PREFIX "${ZEL_WINDOWS_QT_PREFIX}" CACHE PATH "The Qt libraries built for Windows")

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the given Debian packages that are missing, with apt-get (through sudo when not root).
-# Shared by scripts/setup.sh and scripts/windows.sh. Usage: scripts/install-packages.sh PACKAGE...
+# Shared by run.sh, test.sh and the scripts that build for other systems.
+# Usage: scripts/install-packages.sh PACKAGE...
 set -euo pipefail
 
 missing=()

@@ -34,6 +34,13 @@
     </message>
 </context>
 <context>
+    <name>AppInfo</name>
+    <message>
+        <source>Find your Mayan animal moon sign from your name and birth date</source>
+        <translation>Découvre ton signe animal lunaire maya d’après ton nom et ta date de naissance</translation>
+    </message>
+</context>
+<context>
     <name>AtomicFile</name>
     <message>
         <source>%1 is not a regular file.</source>
@@ -42,10 +49,6 @@
 </context>
 <context>
     <name>CommandLine</name>
-    <message>
-        <source>Tells your Mayan animal sign from your name and birth date.</source>
-        <translation>Donne ton signe animal maya d’après ton nom et ta date de naissance.</translation>
-    </message>
     <message>
         <source>Displays this help.</source>
         <translation>Affiche cette aide.</translation>

@@ -1,5 +1,6 @@
 #include "ui/ProgramTexts.h"
 
+#include "base/AppInfo.h"
 #include "web/SitePages.h"
 
 #include <QCoreApplication>
@@ -19,8 +20,8 @@ QString aboutDescription()
             "reflected in your personality.");
     // A name and an address: the notice reads the same in every language. No-break spaces keep
     // the sign and the maker's name on one line, as the address is.
-    return description
-            + QStringLiteral(" ©\u00A0Velmora\u00A0Softwares, %1.").arg(SitePages::siteAddress());
+    const QString maker = AppInfo::maker().replace(QLatin1Char(' '), QChar(0x00A0));
+    return description + QStringLiteral(" ©\u00A0%1, %2.").arg(maker, SitePages::siteAddress());
 }
 
 QString supportText(int n)

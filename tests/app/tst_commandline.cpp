@@ -1,6 +1,10 @@
+#include "BuildConfig.h"
 #include "app/CommandLine.h"
 
 #include <QTest>
+
+// The executable's name, which the build decides; the stores and the lock are named after it.
+static const QString executable = QString::fromLatin1(BuildConfig::executableName);
 
 using Action = CommandLine::Action;
 Q_DECLARE_METATYPE(CommandLine::Action)
@@ -24,11 +28,11 @@ void TestCommandLine::parse_data()
     // What the output begins with (the version exactly).
     QTest::addColumn<QString>("output");
 
-    const QString usage = QStringLiteral("Usage: ZelFreeMayanAnimalSign [options] [file]");
+    const QString usage = QStringLiteral("Usage: %1 [options] [file]").arg(executable);
     const auto row = [](const char *name, const QStringList &arguments, Action action,
                         const QString &path, int exitCode, const QString &output) {
-        QTest::newRow(name) << (QStringList {QStringLiteral("ZelFreeMayanAnimalSign")} + arguments)
-                            << action << path << exitCode << output;
+        QTest::newRow(name) << (QStringList {executable} + arguments) << action << path << exitCode
+                            << output;
     };
     row("nothing", {}, Action::Start, QString(), 0, QString());
     row("a reading", {"/home/ana/ana.zod"}, Action::Start, "/home/ana/ana.zod", 0, QString());
@@ -78,10 +82,10 @@ void TestCommandLine::parse()
 
 void TestCommandLine::usageNamesTheProgramAndItsOptions()
 {
-    const QString usage = CommandLine::parse({QStringLiteral("/usr/bin/ZelFreeMayanAnimalSign"),
+    const QString usage = CommandLine::parse({QStringLiteral("/usr/bin/") + executable,
                                               QStringLiteral("--help")})
                                   .output();
-    QVERIFY2(usage.startsWith(QStringLiteral("Usage: /usr/bin/ZelFreeMayanAnimalSign ")),
+    QVERIFY2(usage.startsWith(QStringLiteral("Usage: /usr/bin/%1 ").arg(executable)),
              qPrintable(usage));
     for (const char *shown : {"-h, --help, -?", "-v, --version", "file"})
         QVERIFY2(usage.contains(QLatin1String(shown)), shown);

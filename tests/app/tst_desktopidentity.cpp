@@ -1,3 +1,4 @@
+#include "BuildConfig.h"
 #include "base/AppInfo.h"
 #include "base/Scrambler.h"
 #include "base/SettingsStore.h"
@@ -10,6 +11,9 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QTest>
+
+// The executable's name, which the build decides; the stores and the lock are named after it.
+static const QString executable = QString::fromLatin1(BuildConfig::executableName);
 
 // How the desktop knows the running program: names that match its menu entry, and an icon in
 // every size shipped; the settings store and the lock keep the executable's name.
@@ -30,14 +34,14 @@ void TestDesktopIdentity::storesKeepTheExecutableName()
     QCOMPARE(QCoreApplication::applicationName(), AppInfo::desktopFileName());
 
     QCOMPARE(SingleInstance::lockFilePath(), lockBefore);
-    QCOMPARE(QFileInfo(lockBefore).fileName(), QStringLiteral("ZelFreeMayanAnimalSign.lock"));
+    QCOMPARE(QFileInfo(lockBefore).fileName(), executable + QStringLiteral(".lock"));
 #if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
     const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
     QVERIFY(SettingsStore::write(QStringLiteral("Probe"), QStringLiteral("value")));
-    QVERIFY(QFile::exists(QDir(config).filePath(QStringLiteral("ZelFreeMayanAnimalSign.conf"))));
+    QVERIFY(QFile::exists(QDir(config).filePath(executable + QStringLiteral(".conf"))));
     // Nothing under the names the desktop sees.
     const QStringList written = QDir(config).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
-    QCOMPARE(written, QStringList {QStringLiteral("ZelFreeMayanAnimalSign.conf")});
+    QCOMPARE(written, QStringList {executable + QStringLiteral(".conf")});
 #else
     QSKIP("the store is a file only on X11 and Wayland systems");
 #endif

@@ -1,3 +1,4 @@
+#include "BuildConfig.h"
 #include "app/Startup.h"
 #include "base/Scrambler.h"
 #include "base/SettingsStore.h"
@@ -13,6 +14,9 @@
 #include <QStandardPaths>
 #include <QTest>
 
+// The executable's name, which the build decides; the stores and the lock are named after it.
+static const QString executable = QString::fromLatin1(BuildConfig::executableName);
+
 #ifdef Q_OS_UNIX
 #include <unistd.h>
 #endif
@@ -26,10 +30,11 @@ QString settingsFile()
 {
 #ifdef Q_OS_WIN
     // The test environment's file in place of the registry.
-    return qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/ZelFreeMayanAnimalSign.ini");
+    return qEnvironmentVariable("XDG_CONFIG_HOME") + QLatin1Char('/') + executable
+            + QStringLiteral(".ini");
 #else
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-            + QStringLiteral("/ZelFreeMayanAnimalSign.conf");
+            + QLatin1Char('/') + executable + QStringLiteral(".conf");
 #endif
 }
 
@@ -81,9 +86,7 @@ void TestSettingsFaults::cleanup()
     removeSettings();
     // A write the store refused stays pending in QSettings' cache, to be written into whatever
     // file the next row makes: write it out now, and remove it.
-    QSettings(QSettings::defaultFormat(), QSettings::UserScope,
-              QStringLiteral("ZelFreeMayanAnimalSign"))
-            .sync();
+    QSettings(QSettings::defaultFormat(), QSettings::UserScope, executable).sync();
     removeSettings();
 }
 

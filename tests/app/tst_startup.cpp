@@ -1,3 +1,4 @@
+#include "BuildConfig.h"
 #include "app/Startup.h"
 #include "base/SingleInstance.h"
 #include "tests/common/ProgramWindows.h"
@@ -12,6 +13,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+// The executable's name, which the build decides; the stores and the lock are named after it.
+static const QString executable = QString::fromLatin1(BuildConfig::executableName);
+
 #ifdef Q_OS_UNIX
 #include <unistd.h>
 #endif
@@ -20,9 +24,7 @@ namespace {
 
 QString settingsFile()
 {
-    return QSettings(QSettings::defaultFormat(), QSettings::UserScope,
-                     QStringLiteral("ZelFreeMayanAnimalSign"))
-            .fileName();
+    return QSettings(QSettings::defaultFormat(), QSettings::UserScope, executable).fileName();
 }
 
 } // namespace
@@ -148,8 +150,7 @@ void TestStartup::lockThatCannotBeMadeSkipsTheCheck()
         QVERIFY(QDir(scratch.path()).mkdir(folder));
         QVERIFY(QFile::setPermissions(lockFolder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
     }
-    const QString lockPath
-            = QDir(lockFolder).filePath(QStringLiteral("ZelFreeMayanAnimalSign.lock"));
+    const QString lockPath = QDir(lockFolder).filePath(executable + QStringLiteral(".lock"));
     SingleInstance probe(lockPath);
     QVERIFY(!probe.acquire());
     QVERIFY(!probe.heldByAnother());

@@ -1,3 +1,4 @@
+#include "BuildConfig.h"
 #include "base/Scrambler.h"
 #include "base/SettingsStore.h"
 
@@ -6,6 +7,9 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
+
+// The executable's name, which the build decides; the stores and the lock are named after it.
+static const QString executable = QString::fromLatin1(BuildConfig::executableName);
 
 using namespace Scrambler;
 
@@ -135,13 +139,12 @@ void TestScrambler::settingsFileHidesKeyAndValue()
 {
     QVERIFY(QStandardPaths::isTestModeEnabled());
     QVERIFY(SettingsStore::write(QStringLiteral("Duration"), QStringLiteral("2031-05-17")));
-    const QString path = QSettings(QSettings::defaultFormat(), QSettings::UserScope,
-                                   QStringLiteral("ZelFreeMayanAnimalSign"))
-                                 .fileName();
+    const QString path
+            = QSettings(QSettings::defaultFormat(), QSettings::UserScope, executable).fileName();
 #ifdef Q_OS_WIN
-    QVERIFY2(path.endsWith(QStringLiteral("ZelFreeMayanAnimalSign.ini")), qPrintable(path));
+    QVERIFY2(path.endsWith(executable + QStringLiteral(".ini")), qPrintable(path));
 #else
-    QVERIFY2(path.endsWith(QStringLiteral("ZelFreeMayanAnimalSign.conf")), qPrintable(path));
+    QVERIFY2(path.endsWith(executable + QStringLiteral(".conf")), qPrintable(path));
 #endif
     // Never in the real home: the tests' own home lies in the temporary folder.
     QVERIFY2(path.startsWith(QDir::tempPath() + QLatin1Char('/')), qPrintable(path));

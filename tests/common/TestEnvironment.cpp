@@ -19,8 +19,9 @@ QTemporaryDir &scratchHome()
     return home;
 }
 
-// Never the real user's home, settings, runtime folder or display: Qt's test mode keeps its
-// settings under $HOME/.qttest, so the home is a temporary folder too.
+// Never the real user's home, settings or runtime folder: Qt's test mode keeps its settings under
+// $HOME/.qttest, so the home is a temporary folder too. The display is ctest's to choose (the
+// build's ZEL_TEST_PLATFORM).
 void prepareProcess()
 {
     const QTemporaryDir &home = scratchHome();
@@ -31,8 +32,6 @@ void prepareProcess()
     qputenv("HOME", home.path().toUtf8());
     qputenv("XDG_RUNTIME_DIR", runtime.toUtf8());
     qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toUtf8());
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
     QStandardPaths::setTestModeEnabled(true);
 #ifdef Q_OS_WIN
     // Windows keeps the settings in the registry, which Qt's test mode does not move: the store

@@ -1,3 +1,4 @@
+#include "BuildConfig.h"
 #include "base/AppInfo.h"
 #include "base/Scrambler.h"
 #include "base/SettingsStore.h"
@@ -11,6 +12,9 @@
 #include <QStandardPaths>
 #include <QTest>
 
+// The executable's name, which the build decides; the stores and the lock are named after it.
+static const QString executable = QString::fromLatin1(BuildConfig::executableName);
+
 namespace {
 
 const QString durationKey = QStringLiteral("Duration");
@@ -23,8 +27,7 @@ QString isoDate(const QDate &date)
 
 QSettings storeFile()
 {
-    return QSettings(QSettings::defaultFormat(), QSettings::UserScope,
-                     QStringLiteral("ZelFreeMayanAnimalSign"));
+    return QSettings(QSettings::defaultFormat(), QSettings::UserScope, executable);
 }
 
 // Records what the store holds at the moment the browser is asked to open a page.
