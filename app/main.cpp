@@ -2,6 +2,7 @@
 #include "app/Startup.h"
 #include "base/AppInfo.h"
 #include "base/Display.h"
+#include "report/QtPrintSystem.h"
 #include "widgets/QtDesktop.h"
 
 #include <QApplication>
@@ -26,6 +27,8 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QtDesktop realDesktop;
     setDesktop(&realDesktop);
+    QtPrintSystem realPrintSystem;
+    setPrintSystem(&realPrintSystem);
     Startup::prepareApplication();
 
     // The path as Qt reads the arguments: on Windows from the wide command line, so that a name

@@ -2,7 +2,7 @@
 
 #include "bench/PaintMarker.h"
 #include "report/ReportWindow.h"
-#include "report/SavedReadingFile.h"
+#include "savedreading/SavedReadingFile.h"
 #include "sign/Reading.h"
 #include "sign/SignTable.h"
 #include "tests/common/ScriptedDesktop.h"

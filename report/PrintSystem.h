@@ -28,6 +28,6 @@ public:
             = 0;
 };
 
-// The print system in use: one a test installed, or else Qt's.
+// The print system in use: main() installs Qt's, a test its own. Stops the program when none is.
 PrintSystem &printSystem();
 PrintSystem *setPrintSystem(PrintSystem *replacement);

@@ -1,7 +1,7 @@
 #include "report/ReportPdf.h"
 
 #include "base/AppInfo.h"
-#include "report/AtomicFile.h"
+#include "savedreading/AtomicFile.h"
 
 #include <QBuffer>
 #include <QLocale>

@@ -4,7 +4,7 @@
 #include "base/Desktop.h"
 #include "report/PrintSystem.h"
 #include "report/ReportPdf.h"
-#include "report/SavedReadingFile.h"
+#include "savedreading/SavedReadingFile.h"
 #include "sign/SignTable.h"
 #include "web/SitePages.h"
 #include "widgets/ColourTable.h"

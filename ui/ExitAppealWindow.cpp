@@ -4,6 +4,7 @@
 #include "base/Blanks.h"
 #include "base/Desktop.h"
 #include "ui/BoxPrompt.h"
+#include "ui/ProgramState.h"
 #include "ui/ProgramTexts.h"
 #include "ui/Referral.h"
 #include "web/SitePages.h"
@@ -28,9 +29,6 @@ constexpr QSize clientSize(741, 315);
 constexpr QSize iconSize(32, 32);
 constexpr int appealCount = 4;
 const QString blank = QStringLiteral(" ");
-
-// True while endProgram() closes the windows.
-bool ending = false;
 
 // The draw is made in single precision, so a value just below 1 can round up to the end of the
 // range; the clamp keeps such a draw on the last appeal.
@@ -120,6 +118,7 @@ ExitAppealWindow *ExitAppealWindow::showFresh()
 void ExitAppealWindow::endProgram()
 {
     // Restored on return so that a nested call does not end the state early.
+    bool &ending = ProgramState::instance().ending;
     const bool wasEnding = std::exchange(ending, true);
     QApplication::closeAllWindows();
     ending = wasEnding;
@@ -128,7 +127,7 @@ void ExitAppealWindow::endProgram()
 
 bool ExitAppealWindow::isEnding()
 {
-    return ending;
+    return ProgramState::instance().ending;
 }
 
 void ExitAppealWindow::drawAppeal()
@@ -181,7 +180,7 @@ void ExitAppealWindow::closeEvent(QCloseEvent *event)
 {
     QWidget::closeEvent(event);
     // When the end is already under way it is what closes this window; it must not start again.
-    if (!ending)
+    if (!isEnding())
         endProgram();
 }
 

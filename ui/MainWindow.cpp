@@ -3,7 +3,7 @@
 
 #include "base/Blanks.h"
 #include "base/Desktop.h"
-#include "report/SavedReadingFile.h"
+#include "savedreading/SavedReadingFile.h"
 #include "sign/SignTable.h"
 #include "ui/AboutWindow.h"
 #include "ui/ExitPath.h"

@@ -6,6 +6,7 @@
 #include "ui/AboutWindow.h"
 #include "ui/ExitPath.h"
 #include "ui/MainWindow.h"
+#include "ui/ProgramState.h"
 #include "web/SitePages.h"
 #include "widgets/ColourTable.h"
 #include "widgets/FontTable.h"
@@ -14,7 +15,6 @@
 #include "widgets/WindowLook.h"
 
 #include <QCloseEvent>
-#include <QPointer>
 #include <QWindow>
 
 #include <algorithm>
@@ -48,9 +48,6 @@ QString pictureDescription(const Sign &sign)
     const auto at = std::find(signs.begin(), signs.end(), sign) - signs.begin();
     return ResultWindow::tr(pictureDescriptions.at(at));
 }
-
-// The one result window, while it is open: the next reading is shown in it.
-QPointer<ResultWindow> openWindow;
 
 void applyFontsAndColours(const Ui::ResultWindow &ui)
 {
@@ -113,9 +110,10 @@ ResultWindow::~ResultWindow() = default;
 
 ResultWindow *ResultWindow::showReading(const Reading &reading)
 {
-    if (!openWindow)
-        openWindow = new ResultWindow;
-    ResultWindow *window = openWindow;
+    QPointer<ResultWindow> &open = ProgramState::instance().resultWindow;
+    if (!open)
+        open = new ResultWindow;
+    ResultWindow *window = open;
     window->display(reading);
     WindowLook::centreOnScreen(window);
     window->show();
@@ -182,8 +180,9 @@ void ResultWindow::closeEvent(QCloseEvent *event)
 {
     QMainWindow::closeEvent(event);
     // The closed window is gone: the next reading opens a fresh one.
-    if (openWindow == this)
-        openWindow = nullptr;
+    QPointer<ResultWindow> &open = ProgramState::instance().resultWindow;
+    if (open == this)
+        open = nullptr;
     if (!handingOver)
         ExitPath::userClosedWorkingWindow();
 }

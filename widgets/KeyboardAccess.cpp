@@ -65,9 +65,9 @@ void pressButtonsOnEnter(QWidget *window)
     }
 }
 
-// An arrow key in a closed list changes its value, and Qt 6.4 tells a screen reader of it only as
-// a change of the box's name, which Orca ignores for a list. The item the list now shows is handed
-// to the reader as if it had the focus, which the reader says.
+// Works around Qt 6.4: an arrow key in a closed list changes its value, and Qt tells a screen
+// reader of it only as a change of the box's name, which Orca ignores for a list. The item the list
+// now shows is handed to the reader as if it had the focus, which the reader says.
 void announceListChanges(QWidget *window)
 {
     for (QComboBox *list : window->findChildren<QComboBox *>()) {

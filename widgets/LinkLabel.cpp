@@ -22,8 +22,8 @@ QCursor makeHand(const char *file, bool twin)
     if (twin)
         path.replace(QLatin1String(".png"), QLatin1String("@2x.png"));
     // The "@2x" name gives the picture its device pixel ratio, and with it the size it is meant
-    // to show at. Qt 6.4 on X11 hands the hot spot to the server as it is, in the picture's own
-    // pixels; the other platforms take it in the units of the window.
+    // to show at. Works around Qt 6.4 on X11, which hands the hot spot to the server as it is, in
+    // the picture's own pixels; the other platforms take it in the units of the window.
     const QPixmap picture(path);
     const bool inPictureUnits = QGuiApplication::platformName() == QLatin1String("xcb");
     const QPoint spot = inPictureUnits ? hotSpot * picture.devicePixelRatio() : hotSpot;
@@ -34,18 +34,9 @@ QCursor makeHand(const char *file, bool twin)
 
 QCursor LinkLabel::handCursor(Pointer pointer, qreal devicePixelRatio)
 {
-    // Every window shows the same pictures: read each once. They are kept for the life of the
-    // process, since a pixmap must not outlive the application object.
     const bool twin = devicePixelRatio > 1.0;
-    if (pointer == MonochromeHand) {
-        static const QCursor *monochrome[]
-                = {new QCursor(makeHand(":/cursors/hand-mono.png", false)),
-                   new QCursor(makeHand(":/cursors/hand-mono.png", true))};
-        return *monochrome[twin];
-    }
-    static const QCursor *colour[] = {new QCursor(makeHand(":/cursors/hand-16.png", false)),
-                                      new QCursor(makeHand(":/cursors/hand-16.png", true))};
-    return *colour[twin];
+    return makeHand(pointer == MonochromeHand ? ":/cursors/hand-mono.png" : ":/cursors/hand-16.png",
+                    twin);
 }
 
 LinkLabel::LinkLabel(QWidget *parent)
@@ -67,18 +58,21 @@ void LinkLabel::setPointer(Pointer pointer)
     currentPointer = pointer;
     // The hand is shown from the moment the pointer comes over the label; until then nothing
     // needs its picture, so a window that is only opened reads none.
+    unsetCursor();
     if (underMouse())
         showPointer();
-    else
-        unsetCursor();
 }
 
 void LinkLabel::showPointer()
 {
     if (currentPointer == Arrow)
-        unsetCursor();
-    else
-        setCursor(handCursor(currentPointer, devicePixelRatioF()));
+        return;
+    // The label keeps the hand it is given: it is read again only on a screen of another scale.
+    const qreal ratio = devicePixelRatioF();
+    if (testAttribute(Qt::WA_SetCursor) && ratio == handRatio)
+        return;
+    handRatio = ratio;
+    setCursor(handCursor(currentPointer, ratio));
 }
 
 void LinkLabel::enterEvent(QEnterEvent *event)

@@ -42,5 +42,7 @@ private:
     void showPointer();
 
     Pointer currentPointer = Arrow;
+    // The scale the hand shown was read for.
+    qreal handRatio = 0;
     bool pressed = false;
 };

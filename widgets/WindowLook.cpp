@@ -125,16 +125,15 @@ void setCaptionKeepingAddress(QLabel *label, const QString &caption, const QStri
 QIcon applicationIcon()
 {
     // Every size drawn, so that a switcher or dock never scales the 32 x 32 picture up. Read once
-    // for the application and all its windows, and kept for the life of the process, since the
-    // pictures it holds must not outlive the application object.
-    static const QIcon *icon = [] {
-        auto *made = new QIcon;
+    // and kept by the application, for itself and all its windows.
+    if (QGuiApplication::windowIcon().isNull()) {
+        QIcon icon;
         for (const char *picture :
              {":/icon/app.png", ":/icon/app-48.png", ":/icon/app-64.png", ":/icon/app-256.png"})
-            made->addFile(QString::fromLatin1(picture));
-        return made;
-    }();
-    return *icon;
+            icon.addFile(QString::fromLatin1(picture));
+        QGuiApplication::setWindowIcon(icon);
+    }
+    return QGuiApplication::windowIcon();
 }
 
 QPixmap picture(const QString &path, qreal devicePixelRatio)

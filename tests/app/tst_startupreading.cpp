@@ -1,5 +1,5 @@
 #include "app/Startup.h"
-#include "report/SavedReadingFile.h"
+#include "savedreading/SavedReadingFile.h"
 #include "sign/Reading.h"
 #include "sign/SignTable.h"
 #include "tests/common/ProgramWindows.h"

@@ -1,4 +1,4 @@
-#include "report/SavedReadingFile.h"
+#include "savedreading/SavedReadingFile.h"
 #include "sign/Reading.h"
 #include "sign/SignTable.h"
 

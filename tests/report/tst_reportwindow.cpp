@@ -6,7 +6,7 @@
 
 #include "base/Translations.h"
 #include "report/ReportWindow.h"
-#include "report/SavedReadingFile.h"
+#include "savedreading/SavedReadingFile.h"
 #include "web/SitePages.h"
 #include "widgets/LinkDetector.h"
 #include "widgets/LinkLabel.h"

@@ -1,8 +1,8 @@
-#include "report/SavedReadingFile.h"
+#include "savedreading/SavedReadingFile.h"
 
 #include "base/Blanks.h"
 #include "base/Scrambler.h"
-#include "report/AtomicFile.h"
+#include "savedreading/AtomicFile.h"
 
 #include <QCoreApplication>
 #include <QFile>

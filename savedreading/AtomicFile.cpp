@@ -1,4 +1,4 @@
-#include "report/AtomicFile.h"
+#include "savedreading/AtomicFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -13,16 +13,16 @@ bool AtomicFile::replace(const QString &path, const QByteArray &bytes, QString *
         return false;
     };
 
-    // Qt 6.4's QSaveFile would put a regular file in the place of a device or a pipe.
+    // Works around Qt 6.4: its QSaveFile puts a regular file in the place of a device or a pipe.
     const QFileInfo target(path);
     if (target.exists() && !target.isFile() && !target.isDir())
         return fail(QCoreApplication::translate("AtomicFile", "%1 is not a regular file.")
                             .arg(QDir::toNativeSeparators(path)));
 
     QSaveFile file(path);
-    // Unbuffered: a buffered QSaveFile only meets a full disk while committing, and Qt 6.4 then
-    // commits the cut-short text anyway. Written straight through, every failure shows here, and
-    // cancelling keeps the old file.
+    // Works around Qt 6.4: a buffered QSaveFile only meets a full disk while committing, and then
+    // commits the cut-short text anyway. Written straight through (unbuffered), every failure
+    // shows here, and cancelling keeps the old file.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return fail(file.errorString());
     qint64 written = 0;
