@@ -496,8 +496,9 @@ orca=$!
 disown "$orca"
 orca_said_on() { grep -q $'^speak\tScreen reader on' "$speech_log"; }
 orca_ready() { orca_said_on || ended "$orca"; }
-wait_until 30 orca_ready && orca_said_on || fail_setup "Orca did not say it is on"
-echo "ok: Xvfb on $DISPLAY, D-Bus, the accessibility bus, Openbox and Orca $(orca --version 2>/dev/null | awk '{ print $2 }')"
+wait_until 30 orca_ready
+orca_said_on || fail_setup "Orca did not say it is on"
+echo "ok: Xvfb on $DISPLAY, D-Bus, the accessibility bus, Openbox and Orca $(orca --version 2>/dev/null)"
 
 # --- the walks -------------------------------------------------------------------------------
 
