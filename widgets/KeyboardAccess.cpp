@@ -10,15 +10,18 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QShortcutEvent>
 
 namespace KeyboardAccess {
 
 namespace {
 
-// Enter on a focused button presses it, as Space does. Qt does this only in dialogs, for buttons
-// that may become the default; here no button becomes the default, and Enter elsewhere (in a text
-// box, say) still does nothing.
-class EnterPressesButton : public QObject
+// The keys of a button. Enter on a focused button presses it, as Space does: Qt does this only in
+// dialogs, for buttons that may become the default; here no button becomes the default, and
+// Enter elsewhere (in a text box, say) still does nothing. A button pressed by its access key
+// takes the focus, as a click does, so that the focus comes back to it when the dialog it opens
+// closes.
+class ButtonKeys : public QObject
 {
 public:
     using QObject::QObject;
@@ -26,13 +29,19 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() != QEvent::KeyPress)
+        auto *button = static_cast<QPushButton *>(watched);
+        if (event->type() == QEvent::Shortcut) {
+            if (!static_cast<QShortcutEvent *>(event)->isAmbiguous())
+                button->setFocus(Qt::ShortcutFocusReason);
+            return false;
+        }
+        if (event->type() != QEvent::KeyPress || button->autoDefault())
             return false;
         const auto *key = static_cast<QKeyEvent *>(event);
         const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
         if (!enter || (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
             return false;
-        static_cast<QPushButton *>(watched)->click();
+        button->click();
         return true;
     }
 };
@@ -55,14 +64,11 @@ QAccessibleInterface *windowFactory(const QString &className, QObject *object)
     return plainWindow ? new QAccessibleWidget(widget, QAccessible::Window) : nullptr;
 }
 
-void pressButtonsOnEnter(QWidget *window)
+void watchButtonKeys(QWidget *window)
 {
-    auto *filter = new EnterPressesButton(window);
-    for (QPushButton *button : window->findChildren<QPushButton *>()) {
-        // A dialog's buttons take Enter themselves.
-        if (!button->autoDefault())
-            button->installEventFilter(filter);
-    }
+    auto *filter = new ButtonKeys(window);
+    for (QPushButton *button : window->findChildren<QPushButton *>())
+        button->installEventFilter(filter);
 }
 
 // Works around Qt 6.4: an arrow key in a closed list changes its value, and Qt tells a screen
@@ -104,7 +110,7 @@ void apply(QWidget *window)
         return true;
     }();
     Q_UNUSED(installed)
-    pressButtonsOnEnter(window);
+    watchButtonKeys(window);
     announceListChanges(window);
     nameMenus(window);
 }

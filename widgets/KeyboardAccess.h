@@ -9,8 +9,9 @@ class QWidget;
 // pixel of it.
 namespace KeyboardAccess {
 
-// Enter presses the focused button, each menu is named after its title, and a window made straight
-// from QWidget is a window to a screen reader, not a filler.
+// Enter presses the focused button, a button pressed by its access key takes the focus, each menu
+// is named after its title, and a window made straight from QWidget is a window to a screen
+// reader, not a filler.
 void apply(QWidget *window);
 // Tab meets the window's controls in the order the window gives them, from the one that opens
 // with the focus, and then its links.

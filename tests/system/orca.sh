@@ -331,6 +331,7 @@ walk() {
     find_button=$(t MainWindow "&Find My Mayan Animal Sign")
     open_button=$(t MainWindow "&Open Previously Saved Reading")
     back_button=$(t ResultWindow "&Back")
+    interpretation=$(t ResultWindow Interpretation)
     open_title=$(t MainWindow "Select the source file")
     file_menu=$(t MainWindow "&File")
     month0=$(t SignTable January)
@@ -349,7 +350,7 @@ walk() {
     local open_key text
     open_key=$(access_key "$open_button") || fail_setup "\"$open_button\" has no access key"
     for text in name_box month_list day_list year_list find_button open_button back_button \
-        open_title file_menu month0 month1 month2 animal crystal your_name your_email \
+        open_title file_menu month0 month1 month2 animal crystal interpretation your_name your_email \
         friend_email friend_name exit_key; do
         [[ -n ${!text} ]] || fail_setup "no $text in $lang"
     done
@@ -377,6 +378,9 @@ walk() {
     step "Tab to the Find button" "Tab" "says:$(spoken "$find_button") push button"
     step "Enter on Find: the result window" "Return" recover:space window:own \
         "says:$mayan" "says:$animal" "says:$crystal" "says:$(spoken "$back_button") push button"
+    step "Tab past Exit and Print to the interpretation" "Tab Tab Tab" "says:$interpretation"
+    step "Shift+Tab back to Back" "shift+Tab shift+Tab shift+Tab" \
+        "says:$(spoken "$back_button") push button"
     step "Enter on Back: a fresh main window" "Return" recover:space "says:$name_box text"
     step "the Open dialog by its access key" "$open_key" "says:$open_title" \
         "never:$(spoken "$file_menu")"

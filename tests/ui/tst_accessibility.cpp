@@ -82,6 +82,7 @@ private slots:
     void enterPressesTheFocusedButton();
     void standardKeysRunTheirCommands_data();
     void standardKeysRunTheirCommands();
+    void accessKeyLeavesTheFocusOnItsButton();
 };
 
 void TestAccessibility::cleanup()
@@ -394,6 +395,19 @@ void TestAccessibility::standardKeysRunTheirCommands()
             {"report", modal == QLatin1String("ReportWindow")},
             {"no printer", desktop.messages.size() == 1}};
     QVERIFY2(ran.value(runs), qPrintable(runs));
+}
+
+// The focus comes back to the button whose access key opened a dialog, and a reader says so.
+void TestAccessibility::accessKeyLeavesTheFocusOnItsButton()
+{
+    ScriptedDesktop desktop;
+    QWidget *main = openWindow(QStringLiteral("main"));
+    main->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(main));
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("txtName"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_O, Qt::AltModifier);
+    QTRY_COMPARE(desktop.fileRequests.size(), 1);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdOpen"));
 }
 
 QTEST_MAIN(TestAccessibility)
