@@ -257,7 +257,8 @@ record() { # STATUS LABEL KEYS EXPECTED SAID
 }
 
 # step LABEL KEYS [recover:KEYS] CHECK...: presses KEYS and waits up to 6 s for the checks to
-# hold, then until Orca is quiet. A step after which Orca said nothing at all has most likely
+# hold (30 s when KEYS start the program, which a loaded machine starts slowly), then until Orca
+# is quiet. A step after which Orca said nothing at all has most likely
 # done nothing; where that would leave the walk stranded, the recovery keys do what the step
 # should have done, so that the later steps are still heard.
 step() {
@@ -275,7 +276,7 @@ step() {
         wait_until 3 said_anything_since "$from"
         problems=""
     else
-        wait_until 6 checks_hold "$from" "$@"
+        wait_until "$([[ $keys == run:* ]] && echo 30 || echo 6)" checks_hold "$from" "$@"
     fi
     wait_for_quiet
     checks_hold "$from" "$@"
