@@ -5,18 +5,16 @@
 # with the program, both freedesktop validators content, the installed program answering
 # --version and --help without a display.
 #
-# Usage: tests/system/install.sh BUILD_DIR
+#   install.sh BUILD_DIR      (the facts in ZEL_* variables, as ctest sets them)
 set -euo pipefail
 
-if [[ $# -ne 1 || ! -f $1/CMakeCache.txt ]]; then
-    echo "usage: $0 BUILD_DIR (a configured and built tree)" >&2
-    exit 2
-fi
-build=$(cd "$1" && pwd)
-
-id=example.velmora.ZelMayanAnimalSign
-exe=ZelFreeMayanAnimalSign
-package=zel-mayan-animal-sign
+build=$(cd "${1:?usage: install.sh BUILD_DIR}" && pwd)
+id=${ZEL_APP_ID:?}
+exe=${ZEL_EXECUTABLE_NAME:?}
+package=${ZEL_PACKAGE_NAME:?}
+name=${ZEL_DISPLAY_NAME:?}
+site=${ZEL_SITE_ADDRESS:?}
+version=${ZEL_VERSION:?}
 reading_type=application/x-zel-mayan-reading
 
 failures=0
@@ -24,14 +22,6 @@ fail() {
     echo "FAIL: $*" >&2
     failures=$((failures + 1))
 }
-
-cache_value() {
-    sed -n "s/^$1:[A-Z]*=//p" "$build/CMakeCache.txt"
-}
-site=$(cache_value ZEL_SITE_ADDRESS)
-version=$(cache_value CMAKE_PROJECT_VERSION)
-[[ -n $site && -n $version ]] ||
-    { echo "no site address or version in $build/CMakeCache.txt" >&2; exit 2; }
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/zel-install.XXXXXX")
 trap 'rm -rf "$work"' EXIT
@@ -76,7 +66,7 @@ key() {
     sed -n "s/^$1=//p" "$desktop"
 }
 if [[ -f $desktop ]]; then
-    [[ $(key Name) == "Zel Mayan Animal Sign" ]] || fail "launcher Name is '$(key Name)'"
+    [[ $(key Name) == "$name" ]] || fail "launcher Name is '$(key Name)'"
     [[ -n $(key GenericName) && -n $(key Comment) ]] || fail "launcher lacks GenericName or Comment"
     [[ $(key Exec) == "$exe %f" ]] || fail "launcher Exec is '$(key Exec)', not the installed program $exe taking one file"
     [[ $(key MimeType) == "$reading_type;" ]] || fail "launcher MimeType is '$(key MimeType)', not $reading_type"
@@ -113,55 +103,52 @@ if [[ -f $prefix/share/mime/packages/$id.xml && -f $desktop ]]; then
     found=$("${desktop_env[@]}" xdg-mime query default "$reading_type" 2>&1)
     [[ $found == "$id.desktop" ]] || fail "xdg-mime opens $reading_type with '$found', not $id.desktop"
     comment=$(sed -n 's:.*<comment>\(.*\)</comment>.*:\1:p' "$prefix/share/mime/packages/$id.xml")
-    [[ $comment == "Zel Mayan Animal Sign reading" ]] || fail "the file type's comment is '$comment'"
+    [[ $comment == "$name reading" ]] || fail "the file type's comment is '$comment'"
 fi
 
 # --- the installed program's command line, without a display ---
+# command_line OPTION: the installed program's status, output and error output for the option.
+command_line() {
+    status=0
+    out=$(env -i PATH=/usr/bin:/bin HOME="$work/desktop-home" LANG=C.UTF-8 "$program" "$1" \
+        2>"$work/error") || status=$?
+    error=$(cat "$work/error")
+}
 if [[ -x $program ]]; then
-    bare=(env -i PATH=/usr/bin:/bin HOME="$work/desktop-home" LANG=C.UTF-8)
-    status=0
-    out=$("${bare[@]}" "$program" --version 2>"$work/version.err") || status=$?
-    [[ $status == 0 && $out == "Zel Mayan Animal Sign $version" && ! -s $work/version.err ]] ||
-        fail "--version gave status $status, '$out', stderr '$(cat "$work/version.err")'"
-    status=0
-    out=$("${bare[@]}" "$program" --help 2>"$work/help.err") || status=$?
-    [[ $status == 0 && $out == "Usage: $program [options] [file]"* && ! -s $work/help.err ]] ||
+    command_line --version
+    [[ $status == 0 && $out == "$name $version" && -z $error ]] ||
+        fail "--version gave status $status, '$out', stderr '$error'"
+    command_line --help
+    [[ $status == 0 && $out == "Usage: $program [options] [file]"* && -z $error ]] ||
         fail "--help gave status $status, '$out'"
-    status=0
-    out=$("${bare[@]}" "$program" --bogus 2>"$work/bogus.err") || status=$?
+    command_line --bogus
     [[ $status == 2 && -z $out ]] || fail "an unknown option gave status $status, stdout '$out'"
-    grep -q "^Unknown option 'bogus'" "$work/bogus.err" && grep -q '^Usage: ' "$work/bogus.err" ||
-        fail "an unknown option printed '$(cat "$work/bogus.err")', not the error and the usage"
+    if ! grep -q "^Unknown option 'bogus'" <<<"$error" || ! grep -q '^Usage: ' <<<"$error"; then
+        fail "an unknown option printed '$error', not the error and the usage"
+    fi
 fi
 
 # --- the software-centre entry ---
 metainfo=$prefix/share/metainfo/$id.metainfo.xml
 if [[ -f $metainfo ]]; then
     # Each line "what|found|wanted".
-    /usr/bin/python3 - "$metainfo" "$id" "$site" "$version" "$exe" >"$work/fields" <<'EOF'
-import sys
-import xml.etree.ElementTree as ET
-
-path, app_id, site, version, exe = sys.argv[1:]
+    /usr/bin/python3 - "$metainfo" "$id" "$site" "$version" "$exe" "$name" "${ZEL_MAKER:?}" \
+        >"$work/fields" <<'EOF'
+import sys, xml.etree.ElementTree as ET
+path, app_id, site, version, exe, name, maker = sys.argv[1:]
 root = ET.parse(path).getroot()
-
-def text(xpath):
-    node = root.find(xpath)
-    return "" if node is None or node.text is None else node.text.strip()
-
-releases = root.findall("releases/release")
-newest = releases[0].get("version", "") if releases else ""
-rating = root.find("content_rating")
+text = lambda xpath: (root.findtext(xpath) or "").strip()
+attribute = lambda xpath, key: "" if root.find(xpath) is None else root.find(xpath).get(key, "")
 checks = [
     ("component type", root.get("type", ""), "desktop-application"),
     ("id", text("id"), app_id),
-    ("name", text("name"), "Zel Mayan Animal Sign"),
-    ("developer", text("developer_name"), "Velmora Softwares"),
+    ("name", text("name"), name),
+    ("developer", text("developer_name"), maker),
     ("launchable", text("launchable[@type='desktop-id']"), app_id + ".desktop"),
     ("homepage", text("url[@type='homepage']"), site),
-    ("newest release", newest, version),
+    ("newest release", attribute("releases/release", "version"), version),
     ("provided binary", text("provides/binary"), exe),
-    ("content rating", rating.get("type", "") if rating is not None else "", "oars-1.1"),
+    ("content rating", attribute("content_rating", "type"), "oars-1.1"),
 ]
 for what, found, wanted in checks:
     print(f"{what}|{found}|{wanted}")

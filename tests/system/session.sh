@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by the system tests that start the program and a display server: their set-up in a
 # scratch home, waiting with a deadline, and ending the processes they started.
 
@@ -49,4 +50,19 @@ stop_process() {
         wait_until 5 ended "$pid" || kill -KILL "$pid" 2>/dev/null
     fi
     wait "$pid" 2>/dev/null
+}
+
+# start_xvfb: a virtual X server of its own on a free display number, which it writes once it
+# accepts clients; sets DISPLAY and $xvfb. It does not reset when its last client leaves, so the
+# program can be started again after it has ended.
+start_xvfb() {
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -s 0 -noreset 3>"$tmp/display" \
+        2>"$tmp/xvfb.err" &
+    xvfb=$!
+    # shellcheck disable=SC2317 # called through wait_until
+    display_ready() { [[ -s $tmp/display ]] || ended "$xvfb"; }
+    wait_until 20 display_ready || return 1
+    [[ -s $tmp/display ]] || return 1
+    DISPLAY=:$(tr -d '[:space:]' <"$tmp/display")
+    export DISPLAY
 }
