@@ -29,7 +29,11 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        auto *button = static_cast<QPushButton *>(watched);
+        // Events also reach the filter while the button is being destroyed, when it is a
+        // QPushButton no more.
+        auto *button = qobject_cast<QPushButton *>(watched);
+        if (!button)
+            return false;
         if (event->type() == QEvent::Shortcut) {
             if (!static_cast<QShortcutEvent *>(event)->isAmbiguous())
                 button->setFocus(Qt::ShortcutFocusReason);
