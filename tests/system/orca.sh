@@ -5,7 +5,7 @@
 # server of the test's own (orca_speech_capture.py) that writes each utterance to a file; every
 # step presses keys (xdotool) and waits until Orca has said what the step expects.
 #
-#   orca.sh path/to/ZelFreeMayanAnimalSign
+#   orca.sh path/to/the/program
 #
 # Every step is printed with what Orca said, so a failing run is also a record of what a person
 # hears today. ZEL_ORCA_LANGUAGES picks the walks ("en es" by default), ZEL_ORCA_TABLE names a
@@ -19,7 +19,7 @@
 
 set -u
 
-exe=${1:?usage: orca.sh path/to/ZelFreeMayanAnimalSign}
+exe=${1:?usage: orca.sh path/to/the/program}
 [[ $exe == /* ]] || exe=$PWD/$exe
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 # shellcheck source=tests/system/session.sh
