@@ -152,8 +152,8 @@ void MainWindow::open()
     //: File type of the open dialog: keep " (*.zod)" as it is. "Zel Free" is the maker's name for
     //: its free programs.
     const QString filter = tr("Zel Free Zodiac Signs (*.zod)");
-    const QString path = desktop().askOpenPath(this, {title, filter, QStringLiteral("zod")});
-    openReading(path);
+    desktop().askOpenFile(this, {title, filter, QStringLiteral("zod")},
+                          [this](const QString &path) { openReading(path); });
 }
 
 void MainWindow::openReading(const QString &path)

@@ -8,6 +8,15 @@
 #include <QTime>
 #include <QUrl>
 
+#ifdef Q_OS_WASM
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPointer>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#endif
+
 namespace {
 
 static_assert(int(MessageIcon::Critical) == QMessageBox::Critical
@@ -24,9 +33,9 @@ QString suffixOf(const QString &fileType)
     return firstPattern.match(fileType).captured(1);
 }
 
-QString askPath(QWidget *parent, const FileRequest &request, QFileDialog::AcceptMode mode)
+void prepare(QFileDialog &dialog, const FileRequest &request, QFileDialog::AcceptMode mode)
 {
-    QFileDialog dialog(parent, request.title);
+    dialog.setWindowTitle(request.title);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                        : QFileDialog::AnyFile);
@@ -39,9 +48,23 @@ QString askPath(QWidget *parent, const FileRequest &request, QFileDialog::Accept
                          if (!suffix.isEmpty())
                              dialog.setDefaultSuffix(suffix);
                      });
+}
+
+QString askPath(QWidget *parent, const FileRequest &request, QFileDialog::AcceptMode mode)
+{
+#ifdef Q_OS_WASM
+    // A web page cannot wait for the dialog: only the asynchronous requests ask there.
+    Q_UNUSED(parent);
+    Q_UNUSED(request);
+    Q_UNUSED(mode);
+    return {};
+#else
+    QFileDialog dialog(parent);
+    prepare(dialog, request, mode);
     if (dialog.exec() != QDialog::Accepted)
         return {};
     return dialog.selectedFiles().value(0);
+#endif
 }
 
 // A message may break its lines with a carriage return, as the update question does; a label
@@ -53,17 +76,58 @@ QString withLineFeeds(QString text)
     return text;
 }
 
-} // namespace
-
-MessageButton QtDesktop::showMessage(const MessageRequest &request)
+void prepare(QMessageBox &box, const MessageRequest &request)
 {
-    QMessageBox box(QMessageBox::Icon(request.icon), request.title, withLineFeeds(request.text),
-                    QMessageBox::StandardButtons(request.buttons.toInt()));
+    box.setIcon(QMessageBox::Icon(request.icon));
+    box.setWindowTitle(request.title);
+    box.setText(withLineFeeds(request.text));
+    box.setStandardButtons(QMessageBox::StandardButtons(request.buttons.toInt()));
     // A message is plain text: a path or a system's reason in it is never read as markup.
     box.setTextFormat(Qt::PlainText);
     if (request.defaultButton != MessageButton::None)
         box.setDefaultButton(QMessageBox::StandardButton(request.defaultButton));
+}
+
+#ifdef Q_OS_WASM
+
+// A message box of the web page, modal to the whole program, which the call leaves open.
+QMessageBox *openMessage(const MessageRequest &request)
+{
+    auto *box = new QMessageBox;
+    prepare(*box, request);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::ApplicationModal);
+    box->show();
+    return box;
+}
+
+// The browser takes a file the program wrote in the page's memory as a download of that name;
+// the memory is freed.
+void offerDownload(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    QFileDialog::saveFileContent(file.readAll(), QFileInfo(path).fileName());
+    file.remove();
+}
+
+#endif
+
+} // namespace
+
+MessageButton QtDesktop::showMessage(const MessageRequest &request)
+{
+#ifdef Q_OS_WASM
+    // The page goes on while the message shows: the answer is the button the message would
+    // take, which for a notice is its one OK. A question needs askMessage.
+    openMessage(request);
+    return request.defaultButton != MessageButton::None ? request.defaultButton : MessageButton::Ok;
+#else
+    QMessageBox box;
+    prepare(box, request);
     return MessageButton(box.exec());
+#endif
 }
 
 QString QtDesktop::askOpenPath(QWidget *parent, const FileRequest &request)
@@ -101,6 +165,57 @@ double QtDesktop::nextRandom()
         r = distribution(generator);
     return r;
 }
+
+#ifdef Q_OS_WASM
+
+void QtDesktop::askMessage(const MessageRequest &request,
+                           const std::function<void(MessageButton)> &answered)
+{
+    QObject::connect(openMessage(request), &QDialog::finished,
+                     [answered](int button) { answered(MessageButton(button)); });
+}
+
+void QtDesktop::askOpenFile(QWidget *parent, const FileRequest &request,
+                            const std::function<void(const QString &)> &chosen)
+{
+    // The browser's own file chooser hands over the content of the file, which is read from the
+    // page's memory under its own name. A chooser cancelled says nothing.
+    const QPointer<QWidget> opener(parent);
+    QFileDialog::getOpenFileContent(
+            request.filter,
+            [opener, hadOpener = parent != nullptr, chosen](const QString &name,
+                                                            const QByteArray &content) {
+                const QTemporaryDir folder;
+                if (name.isEmpty() || (hadOpener && !opener) || !folder.isValid())
+                    return;
+                QFile file(folder.filePath(QFileInfo(name).fileName()));
+                if (file.open(QIODevice::WriteOnly) && file.write(content) == content.size()
+                    && file.flush())
+                    chosen(file.fileName());
+            });
+}
+
+void QtDesktop::askSaveFile(QWidget *parent, const FileRequest &request,
+                            const std::function<void(const QString &)> &chosen)
+{
+    // Qt's own dialog names the file and its type, in a folder of the page's memory; what the
+    // program writes there goes to the browser as a download.
+    const QString downloads = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
+    QDir().mkpath(downloads);
+    auto *dialog = new QFileDialog(parent, request.title, downloads);
+    prepare(*dialog, request, QFileDialog::AcceptSave);
+    // Every name is new there: the download itself never replaces a file.
+    dialog->setOption(QFileDialog::DontConfirmOverwrite);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(dialog, &QFileDialog::fileSelected, [chosen](const QString &path) {
+        chosen(path);
+        offerDownload(path);
+    });
+    dialog->setWindowModality(Qt::ApplicationModal);
+    dialog->show();
+}
+
+#endif
 
 bool QtDesktop::ownsClipboard(QClipboard::Mode mode)
 {

@@ -3,6 +3,7 @@
 #include "base/AppInfo.h"
 #include "widgets/KeyboardAccess.h"
 
+#include <QDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageReader>
@@ -111,6 +112,16 @@ void centreOnScreen(QWidget *window)
     window->move(
             area.center()
             - QPoint(window->frameGeometry().width() / 2, window->frameGeometry().height() / 2));
+}
+
+void runModal(QDialog *dialog)
+{
+#ifdef Q_OS_WASM
+    dialog->setWindowModality(Qt::ApplicationModal);
+    dialog->show();
+#else
+    dialog->exec();
+#endif
 }
 
 void setCaptionKeepingAddress(QLabel *label, const QString &caption, const QString &address)

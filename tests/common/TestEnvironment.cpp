@@ -31,8 +31,11 @@ void prepareProcess()
     qputenv("HOME", home.path().toUtf8());
     qputenv("XDG_RUNTIME_DIR", runtime.toUtf8());
     qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toUtf8());
+#ifndef Q_OS_WASM
+    // A web page has the browser's platform only.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
     QStandardPaths::setTestModeEnabled(true);
 #ifdef Q_OS_WIN
     // Windows keeps the settings in the registry, which Qt's test mode does not move: the store
