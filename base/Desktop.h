@@ -34,6 +34,9 @@ struct FileRequest
     // of the type the person selected instead; the chosen path's suffix tells the types apart.
     QString filter;
     QString defaultSuffix;
+    // The name, without suffix, of a file saved where the person names none (a web page's
+    // download); empty for the program's own name.
+    QString suggestedName = {};
 };
 
 // Where the program talks to the user modally or to the desktop: message boxes, file dialogs,

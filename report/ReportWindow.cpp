@@ -225,7 +225,8 @@ void ReportWindow::save()
     //: The second file type of the save dialog: keep " (*.pdf)" as it is.
     const QString pdfType = tr("PDF document (*.pdf)");
     desktop().askSaveFile(
-            this, {title, readingType + QLatin1String(";;") + pdfType, QStringLiteral("zod")},
+            this,
+            {title, readingType + QLatin1String(";;") + pdfType, QStringLiteral("zod"), jobName()},
             [this](const QString &path) { saveTo(path); });
 }
 

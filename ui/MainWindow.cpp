@@ -79,7 +79,8 @@ MainWindow *MainWindow::showFresh()
 {
     auto *window = new MainWindow;
     WindowLook::centreOnScreen(window);
-    window->show();
+    // Its own size, where centred: a web page's platform would fill the page with it.
+    window->showNormal();
     window->ui->txtName->setFocus();
     return window;
 }

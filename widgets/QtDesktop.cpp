@@ -9,12 +9,14 @@
 #include <QUrl>
 
 #ifdef Q_OS_WASM
-#include <QDir>
+#include "base/AppInfo.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QPointer>
-#include <QStandardPaths>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 #endif
 
 namespace {
@@ -32,6 +34,8 @@ QString suffixOf(const QString &fileType)
     static const QRegularExpression firstPattern(QStringLiteral("\\(\\*\\.([^ )]+)"));
     return firstPattern.match(fileType).captured(1);
 }
+
+#ifndef Q_OS_WASM
 
 void prepare(QFileDialog &dialog, const FileRequest &request, QFileDialog::AcceptMode mode)
 {
@@ -52,20 +56,14 @@ void prepare(QFileDialog &dialog, const FileRequest &request, QFileDialog::Accep
 
 QString askPath(QWidget *parent, const FileRequest &request, QFileDialog::AcceptMode mode)
 {
-#ifdef Q_OS_WASM
-    // A web page cannot wait for the dialog: only the asynchronous requests ask there.
-    Q_UNUSED(parent);
-    Q_UNUSED(request);
-    Q_UNUSED(mode);
-    return {};
-#else
     QFileDialog dialog(parent);
     prepare(dialog, request, mode);
     if (dialog.exec() != QDialog::Accepted)
         return {};
     return dialog.selectedFiles().value(0);
-#endif
 }
+
+#endif
 
 // A message may break its lines with a carriage return, as the update question does; a label
 // breaks only at a line feed and would run the lines together.
@@ -90,6 +88,9 @@ void prepare(QMessageBox &box, const MessageRequest &request)
 
 #ifdef Q_OS_WASM
 
+// Which suffix a button of the web page's Save stands for.
+const char suffixProperty[] = "zelSuffix";
+
 // A message box of the web page, modal to the whole program, which the call leaves open.
 QMessageBox *openMessage(const MessageRequest &request)
 {
@@ -98,6 +99,9 @@ QMessageBox *openMessage(const MessageRequest &request)
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::ApplicationModal);
     box->show();
+    // A window shown after it (the main window, when the update question comes at start-up)
+    // would keep the keys: the message takes them back once the page has shown both.
+    QTimer::singleShot(0, box, [box] { box->activateWindow(); });
     return box;
 }
 
@@ -132,13 +136,27 @@ MessageButton QtDesktop::showMessage(const MessageRequest &request)
 
 QString QtDesktop::askOpenPath(QWidget *parent, const FileRequest &request)
 {
+#ifdef Q_OS_WASM
+    // A web page cannot wait for a file: only askOpenFile asks there.
+    Q_UNUSED(parent);
+    Q_UNUSED(request);
+    return {};
+#else
     return askPath(parent, request, QFileDialog::AcceptOpen);
+#endif
 }
 
 QString QtDesktop::askSavePath(QWidget *parent, const FileRequest &request)
 {
+#ifdef Q_OS_WASM
+    // A web page cannot wait for a file: only askSaveFile asks there.
+    Q_UNUSED(parent);
+    Q_UNUSED(request);
+    return {};
+#else
     // A save dialog asks before it replaces an existing file.
     return askPath(parent, request, QFileDialog::AcceptSave);
+#endif
 }
 
 bool QtDesktop::openUrl(const QUrl &url)
@@ -198,21 +216,32 @@ void QtDesktop::askOpenFile(QWidget *parent, const FileRequest &request,
 void QtDesktop::askSaveFile(QWidget *parent, const FileRequest &request,
                             const std::function<void(const QString &)> &chosen)
 {
-    // Qt's own dialog names the file and its type, in a folder of the page's memory; what the
-    // program writes there goes to the browser as a download.
-    const QString downloads = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
-    QDir().mkpath(downloads);
-    auto *dialog = new QFileDialog(parent, request.title, downloads);
-    prepare(*dialog, request, QFileDialog::AcceptSave);
-    // Every name is new there: the download itself never replaces a file.
-    dialog->setOption(QFileDialog::DontConfirmOverwrite);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    QObject::connect(dialog, &QFileDialog::fileSelected, [chosen](const QString &path) {
+    // The browser puts a download where it puts downloads: the person picks the kind of file, a
+    // button for each type of the request, and the file takes the suggested name. What the
+    // program writes under that name in the page's memory goes to the browser.
+    auto *box = new QMessageBox(QMessageBox::NoIcon, AppInfo::applicationTitle(), request.title,
+                                QMessageBox::Cancel, parent);
+    for (const QString &type : request.filter.split(QLatin1String(";;"))) {
+        QPushButton *button = box->addButton(type, QMessageBox::AcceptRole);
+        button->setProperty(suffixProperty, suffixOf(type));
+        if (!box->defaultButton())
+            box->setDefaultButton(button);
+    }
+    QString name
+            = request.suggestedName.isEmpty() ? AppInfo::executableName() : request.suggestedName;
+    name.replace(QLatin1Char('/'), QLatin1Char('-'));
+    QObject::connect(box, &QMessageBox::buttonClicked, [name, chosen](QAbstractButton *button) {
+        const QString suffix = button->property(suffixProperty).toString();
+        const QTemporaryDir folder;
+        if (suffix.isEmpty() || !folder.isValid())
+            return;
+        const QString path = folder.filePath(name + QLatin1Char('.') + suffix);
         chosen(path);
         offerDownload(path);
     });
-    dialog->setWindowModality(Qt::ApplicationModal);
-    dialog->show();
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::ApplicationModal);
+    box->show();
 }
 
 #endif

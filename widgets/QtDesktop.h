@@ -20,7 +20,8 @@ public:
 #ifdef Q_OS_WASM
     // A web page cannot wait for a dialog: there the requests above answer at once (a notice with
     // its OK, a file request as cancelled) and these ask. A file chosen to open is handed over
-    // only while the opener still stands; a saved one becomes a download.
+    // only while the opener still stands; Save asks for the type alone and the saved file becomes
+    // a download of the suggested name.
     void askMessage(const MessageRequest &request,
                     const std::function<void(MessageButton)> &answered) override;
     void askOpenFile(QWidget *parent, const FileRequest &request,

@@ -24,8 +24,8 @@ namespace {
 // store's file through QSettings, not even to learn its name, and write it by hand.
 QString settingsFile()
 {
-#ifdef Q_OS_WIN
-    // The test environment's file in place of the registry.
+#if defined(Q_OS_WIN) || defined(Q_OS_WASM)
+    // The test environment's file in place of the registry or the browser's storage.
     return qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/ZelFreeMayanAnimalSign.ini");
 #else
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)

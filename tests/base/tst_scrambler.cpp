@@ -138,7 +138,7 @@ void TestScrambler::settingsFileHidesKeyAndValue()
     const QString path = QSettings(QSettings::defaultFormat(), QSettings::UserScope,
                                    QStringLiteral("ZelFreeMayanAnimalSign"))
                                  .fileName();
-#ifdef Q_OS_WIN
+#if defined(Q_OS_WIN) || defined(Q_OS_WASM)
     QVERIFY2(path.endsWith(QStringLiteral("ZelFreeMayanAnimalSign.ini")), qPrintable(path));
 #else
     QVERIFY2(path.endsWith(QStringLiteral("ZelFreeMayanAnimalSign.conf")), qPrintable(path));
