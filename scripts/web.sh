@@ -90,9 +90,14 @@ qt_configuration() {
 # Debian's source with what this build needs changed in it.
 patch_qt_source() {
     local source=$1 patch face
+    # Each applied exactly (no fuzz) unless the source has it already, as a resumed build finds it.
     for patch in "$repo"/scripts/web/qt-wasm-*.patch; do
-        patch -p1 -R --dry-run -f -s -d "$source" <"$patch" >/dev/null 2>&1 ||
-            patch -p1 -f -s -d "$source" <"$patch"
+        if patch -p1 --dry-run -f -s -F0 -d "$source" <"$patch" >/dev/null 2>&1; then
+            patch -p1 -f -s -F0 -d "$source" <"$patch"
+        elif ! patch -p1 -R --dry-run -f -s -F0 -d "$source" <"$patch" >/dev/null 2>&1; then
+            echo "$(basename "$patch") fits neither Qt's source nor the source patched" >&2
+            exit 1
+        fi
     done
     for face in DejaVuSans DejaVuSans-Bold; do
         hb-subset --unicodes="$web_font_characters" --no-hinting \
