@@ -254,7 +254,8 @@ async function typeKeys(page, text) {
 const menuBar = { x: 277, y: 262, width: 476, height: 20 };
 
 // Types a name, picks March 7, 1990 from the three lists by keys, presses Find and looks for the
-// jaguar (Balam, the sign of that date) in the result window.
+// jaguar (Balam, the sign of that date) in the result window; saves the report and the reading,
+// opens the reading again, and looks at the setting and the German page.
 async function walk(site, shots) {
     fs.mkdirSync(shots, { recursive: true });
     const server = await serve(site);
@@ -278,28 +279,78 @@ async function walk(site, shots) {
         await page.screenshot({ path: path.join(shots, 'main-filled.png') });
         await page.keyboard.press('Enter');
         await page.waitForTimeout(1500);
-        const shot = summed(await screenshot(page, path.join(shots, 'result.png')));
-        const size = 133;
-        const pictures = await animalPictures(page, size);
-        const found = Object.entries(pictures)
-            .map(([file, picture]) => ({ file, ...findPicture(shot, picture, size) }))
-            .sort((a, b) => a.difference - b.difference);
-        for (const match of found.slice(0, 3))
-            console.log(`  ${match.file}: mean difference ${match.difference.toFixed(1)} at ${match.x},${match.y}`);
-        const [best, next] = found;
-        const jaguar = best.file === '09balam.jpg' && best.difference < 12
-            && next.difference > 2 * best.difference;
-        console.log(jaguar ? `The result window shows the jaguar at ${best.x},${best.y}`
-                           : 'The result window does not show the jaguar');
+        const jaguar = await showsJaguar(page, path.join(shots, 'result.png'));
         if (!jaguar)
             console.log(lines.join('\n'));
+        const saved = await savesAndOpens(page, shots);
         const kept = await reminderKept(page);
         const german = await speaksGerman(server.url, shots, englishMenus);
-        return jaguar && kept && german ? 0 : 1;
+        return jaguar && saved && kept && german ? 0 : 1;
     } finally {
         await browser.close();
         server.close();
     }
+}
+
+// Whether the result window on the page shows the jaguar's picture (and no other animal's).
+async function showsJaguar(page, file) {
+    const shot = summed(await screenshot(page, file));
+    const size = 133;
+    const pictures = await animalPictures(page, size);
+    const found = Object.entries(pictures)
+        .map(([name, picture]) => ({ name, ...findPicture(shot, picture, size) }))
+        .sort((a, b) => a.difference - b.difference);
+    for (const match of found.slice(0, 3))
+        console.log(`  ${match.name}: mean difference ${match.difference.toFixed(1)} at ${match.x},${match.y}`);
+    const [best, next] = found;
+    const ok = best.name === '09balam.jpg' && best.difference < 12
+        && next.difference > 2 * best.difference;
+    console.log(ok ? `The result window shows the jaguar at ${best.x},${best.y}`
+                   : 'The result window does not show the jaguar');
+    return ok;
+}
+
+// From the result window: Print opens the report, Save with the PDF type downloads the report,
+// Save with the first type the saved reading; a fresh page opens that download again by Open,
+// and its result window shows the jaguar once more.
+async function savesAndOpens(page, shots) {
+    const download = async (keys, suffix) => {
+        const [file] = await Promise.all([page.waitForEvent('download', { timeout: 20000 }),
+                                          (async () => {
+                                              await page.keyboard.press('Control+s');
+                                              await page.waitForTimeout(500);
+                                              for (const key of keys)
+                                                  await page.keyboard.press(key);
+                                          })()]);
+        const name = file.suggestedFilename();
+        const where = path.join(shots, name);
+        await file.saveAs(where);
+        const bytes = fs.readFileSync(where);
+        console.log(`Downloaded "${name}", ${bytes.length} bytes`);
+        return name === `Zel Mayan Animal Sign - José Peña${suffix}` ? bytes : null;
+    };
+    await page.keyboard.press('Control+p');
+    await page.waitForTimeout(1000);
+    const pdf = await download(['Tab', 'Enter'], '.pdf');
+    const reading = await download(['Enter'], '.zod');
+    const saved = pdf !== null && pdf.subarray(0, 5).toString() === '%PDF-' && reading !== null
+        && reading.length > 0;
+    await page.reload();
+    await page.waitForFunction(() => window.zelPainted !== undefined, null, { timeout: 60000 });
+    await page.waitForTimeout(1000);
+    // Into the main window's name box, centred on the screen as the program centres it.
+    await page.mouse.click(546, 416);
+    // Playwright takes over the browser's file chooser once it waits for one.
+    const choosing = page.waitForEvent('filechooser', { timeout: 20000 });
+    await page.waitForTimeout(300);
+    await page.keyboard.press('Control+o');
+    const chooser = await choosing;
+    await chooser.setFiles(path.join(shots, 'Zel Mayan Animal Sign - José Peña.zod'));
+    await page.waitForTimeout(1500);
+    const opened = await showsJaguar(page, path.join(shots, 'result-opened.png'));
+    console.log(saved && opened ? 'Saved as a PDF and a reading, and the reading opened again'
+                                : 'Saving or opening failed');
+    return saved && opened;
 }
 
 // The one setting, in the site's own storage: the date of the first start, each character shifted

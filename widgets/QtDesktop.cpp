@@ -10,13 +10,13 @@
 
 #ifdef Q_OS_WASM
 #include "base/AppInfo.h"
+#include "widgets/WindowLook.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTimer>
 #endif
 
 namespace {
@@ -97,11 +97,7 @@ QMessageBox *openMessage(const MessageRequest &request)
     auto *box = new QMessageBox;
     prepare(*box, request);
     box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setWindowModality(Qt::ApplicationModal);
-    box->show();
-    // A window shown after it (the main window, when the update question comes at start-up)
-    // would keep the keys: the message takes them back once the page has shown both.
-    QTimer::singleShot(0, box, [box] { box->activateWindow(); });
+    WindowLook::runModal(box);
     return box;
 }
 
@@ -240,8 +236,7 @@ void QtDesktop::askSaveFile(QWidget *parent, const FileRequest &request,
         offerDownload(path);
     });
     box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setWindowModality(Qt::ApplicationModal);
-    box->show();
+    WindowLook::runModal(box);
 }
 
 #endif

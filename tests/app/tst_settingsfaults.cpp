@@ -121,6 +121,10 @@ void TestSettingsFaults::startupSurvives()
         QVERIFY(writeStoreFile(QStringLiteral("Duration"), QStringLiteral("2020-01-01")));
         QVERIFY(QFile::setPermissions(settingsFile(), QFileDevice::Permissions()));
     } else if (fault == QLatin1String("readable")) {
+#ifdef Q_OS_WASM
+        QSKIP("A web page keeps the setting in the browser's storage: a store file written by hand "
+              "is no case there (the test's file in the page's memory is not read back)");
+#endif
         QVERIFY(writeStoreFile(QStringLiteral("Duration"), QStringLiteral("2020-01-01")));
     } else {
         QVERIFY(SettingsStore::write(QStringLiteral("Duration"), QStringLiteral("tomorrow")));
