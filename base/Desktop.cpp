@@ -20,6 +20,24 @@ void Desktop::showError(const QString &text)
     showNotice(text, MessageIcon::Critical);
 }
 
+void Desktop::askMessage(const MessageRequest &request,
+                         const std::function<void(MessageButton)> &answered)
+{
+    answered(showMessage(request));
+}
+
+void Desktop::askOpenFile(QWidget *parent, const FileRequest &request,
+                          const std::function<void(const QString &)> &chosen)
+{
+    chosen(askOpenPath(parent, request));
+}
+
+void Desktop::askSaveFile(QWidget *parent, const FileRequest &request,
+                          const std::function<void(const QString &)> &chosen)
+{
+    chosen(askSavePath(parent, request));
+}
+
 Desktop &desktop()
 {
     if (!installedDesktop)

@@ -5,6 +5,8 @@
 #include <QFlags>
 #include <QString>
 
+#include <functional>
+
 class QUrl;
 class QWidget;
 
@@ -32,6 +34,9 @@ struct FileRequest
     // of the type the person selected instead; the chosen path's suffix tells the types apart.
     QString filter;
     QString defaultSuffix;
+    // The name, without suffix, of a file saved where the person names none (a web page's
+    // download); empty for the program's own name.
+    QString suggestedName = {};
 };
 
 // Where the program talks to the user modally or to the desktop: message boxes, file dialogs,
@@ -53,6 +58,18 @@ public:
     virtual double nextRandom() = 0;
     // Whether what the clipboard holds in the given mode was put there by this program.
     virtual bool ownsClipboard(QClipboard::Mode mode) = 0;
+
+    // The same requests where the answer may come after the call has returned: a web page cannot
+    // wait for a dialog. Here the callback runs at once with the answer of the waiting request
+    // above; a desktop that cannot wait calls it when the person answers, and a file request
+    // cancelled there may never call it. The opened path is read before the callback returns;
+    // the saved one is written by the callback.
+    virtual void askMessage(const MessageRequest &request,
+                            const std::function<void(MessageButton)> &answered);
+    virtual void askOpenFile(QWidget *parent, const FileRequest &request,
+                             const std::function<void(const QString &)> &chosen);
+    virtual void askSaveFile(QWidget *parent, const FileRequest &request,
+                             const std::function<void(const QString &)> &chosen);
 
     // A message with one OK button and the application title.
     void showNotice(const QString &text, MessageIcon icon);

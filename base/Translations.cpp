@@ -27,6 +27,16 @@ InUse &inUse()
     return translators;
 }
 
+// Qt's own translations: the system's, or in a web page those the build puts beside the program's.
+QString qtFolder()
+{
+#ifdef Q_OS_WASM
+    return QLatin1String(programFolder);
+#else
+    return QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+#endif
+}
+
 void removeInstalled()
 {
     QCoreApplication::removeTranslator(&inUse().program);
@@ -96,8 +106,7 @@ bool install(const QString &language)
         return false;
     QCoreApplication::installTranslator(&translators.program);
     // Yes, No, OK and the file dialogs; a system without Qt's translations shows them in English.
-    if (translators.qt.load(QStringLiteral("qtbase_") + language,
-                            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (translators.qt.load(QStringLiteral("qtbase_") + language, qtFolder()))
         QCoreApplication::installTranslator(&translators.qt);
     return true;
 }

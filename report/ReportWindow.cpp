@@ -141,7 +141,7 @@ void ReportWindow::showModal(const Reading &reading)
 {
     auto *report = new ReportWindow(reading);
     WindowLook::centreOnScreen(report);
-    report->exec();
+    WindowLook::runModal(report);
 }
 
 bool ReportWindow::linksActive() const
@@ -224,8 +224,14 @@ void ReportWindow::save()
     const QString readingType = tr("Rich Text Format (*.zod)");
     //: The second file type of the save dialog: keep " (*.pdf)" as it is.
     const QString pdfType = tr("PDF document (*.pdf)");
-    const QString path = desktop().askSavePath(
-            this, {title, readingType + QLatin1String(";;") + pdfType, QStringLiteral("zod")});
+    desktop().askSaveFile(
+            this,
+            {title, readingType + QLatin1String(";;") + pdfType, QStringLiteral("zod"), jobName()},
+            [this](const QString &path) { saveTo(path); });
+}
+
+void ReportWindow::saveTo(const QString &path)
+{
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) == 0)

@@ -25,7 +25,8 @@ public:
     explicit ReportWindow(const Reading &reading, QWidget *parent = nullptr);
     ~ReportWindow() override;
 
-    // Opens a fresh report window of the reading modally; returns when it has closed.
+    // Opens a fresh report window of the reading modally; returns when it has closed (in a web
+    // page at once).
     static void showModal(const Reading &reading);
 
     // Whether the box's web addresses are links that open on a press: from the start until the
@@ -49,7 +50,9 @@ private:
     // What a print queue lists the report as: the program's name and the person's.
     QString jobName() const;
     void stopLinks();
-    // The two kinds of file Save writes, told apart by the suffix of the path chosen.
+    // The two kinds of file Save writes, told apart by the suffix of the path chosen (none when
+    // the person cancelled).
+    void saveTo(const QString &path);
     void saveReading(const QString &path);
     void savePdf(const QString &path);
 

@@ -18,6 +18,8 @@ qt_stamp=$qt_prefix/zel-qt-version
 triple=x86_64-w64-mingw32
 build_dir=$repo/build-windows
 jobs=${ZEL_WINDOWS_JOBS:-$(nproc)}
+# shellcheck source=scripts/debian-source.sh
+source "$repo/scripts/debian-source.sh"
 
 started=$(date +%s)
 last=$started
@@ -57,51 +59,6 @@ install_packages() {
     esac
 }
 
-# Debian's qt6-base source, fetched with an apt configuration of its own: a deb-src entry for
-# each Debian entry of the machine's sources, its own lists and cache, the machine's apt setup
-# left as it is.
-fetch_qt_source() {
-    local apt_dir=$cache/apt
-    mkdir -p "$apt_dir"/sources.list.d "$apt_dir"/lists/partial "$apt_dir"/cache/archives/partial
-    : >"$apt_dir"/sources.list
-    local file
-    for file in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
-        [ -f "$file" ] || continue
-        # One-line entries: "deb [options] URI suite components", Debian's archive only.
-        sed -n -E 's|^[[:space:]]*deb[[:space:]]+(.*(debian\.org\|/debian).*)$|deb-src \1|p' \
-            "$file" >>"$apt_dir"/sources.list
-    done
-    for file in /etc/apt/sources.list.d/*.sources; do
-        [ -f "$file" ] || continue
-        # deb822 stanzas: those signed with Debian's archive key, as deb-src.
-        awk 'function flush() { if (stanza != "" && stanza ~ /debian-archive-keyring/ && stanza ~ /Types:[^\n]*deb/) {
-                 sub(/Types:[^\n]*/, "Types: deb-src", stanza); printf "%s\n", stanza }
-                 stanza = "" }
-             /^[[:space:]]*$/ { flush(); next }
-             /^#/ { next }
-             { stanza = stanza $0 "\n" }
-             END { flush() }' "$file" >"$apt_dir/sources.list.d/$(basename "$file")"
-    done
-    echo "Source entries:"
-    cat "$apt_dir"/sources.list "$apt_dir"/sources.list.d/*.sources 2>/dev/null | sed 's/^/    /'
-    local apt_options=(-o Dir::Etc::SourceList="$apt_dir/sources.list"
-        -o Dir::Etc::SourceParts="$apt_dir/sources.list.d"
-        -o Dir::State::Lists="$apt_dir/lists" -o Dir::Cache="$apt_dir/cache"
-        -o Dir::Cache::pkgcache="" -o Dir::Cache::srcpkgcache=""
-        -o APT::Sandbox::User="$(id -un)" -o Debug::NoLocking=true)
-    apt-get "${apt_options[@]}" update -qq
-    local version
-    version=$(apt-cache "${apt_options[@]}" showsrc "$qt_source_package" |
-        sed -n 's/^Version: //p' | grep "^$qt_version+" | sort -V | tail -1)
-    [ -n "$version" ] || { echo "No $qt_source_package $qt_version source in Debian's archive" >&2; exit 1; }
-    echo "Source package: $qt_source_package $version"
-    mkdir -p "$cache/source"
-    (cd "$cache/source" &&
-        apt-get "${apt_options[@]}" source --download-only "$qt_source_package=$version" &&
-        rm -rf "$qt_source_package-$qt_version" &&
-        dpkg-source --no-check -x "${qt_source_package}_${version#*:}.dsc" "$qt_source_package-$qt_version")
-}
-
 build_qt() {
     step "Qt $qt_version for Windows"
     if [ -f "$qt_stamp" ] && [ "$(cat "$qt_stamp")" = "$qt_version" ]; then
@@ -111,7 +68,7 @@ build_qt() {
     local source=$cache/source/$qt_source_package-$qt_version
     if [ ! -f "$source/CMakeLists.txt" ]; then
         step "Fetching Debian's $qt_source_package source"
-        fetch_qt_source
+        fetch_debian_source "$cache" "$qt_source_package" "$qt_version"
     fi
     step "Configuring Qt for $triple"
     # A build folder that an interrupted or failed build left goes on where it stopped, unless it

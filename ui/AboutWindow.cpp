@@ -60,5 +60,5 @@ void AboutWindow::showModal(QWidget *opener)
     auto *about = new AboutWindow(opener);
     WindowLook::centreOnScreen(about);
     about->ui->cmdOK->setFocus();
-    about->exec();
+    WindowLook::runModal(about);
 }

@@ -17,7 +17,8 @@ public:
     explicit AboutWindow(QWidget *parent = nullptr);
     ~AboutWindow() override;
 
-    // Opens a fresh About window modally over the opener; returns when it closes.
+    // Opens a fresh About window modally over the opener; returns when it closes (in a web page
+    // at once).
     static void showModal(QWidget *opener);
 
 private:

@@ -111,7 +111,8 @@ ExitAppealWindow *ExitAppealWindow::showFresh()
     auto *window = new ExitAppealWindow;
     WindowLook::centreOnScreen(window);
     window->ui->cmdClose->setFocus();
-    window->show();
+    // Its own size, where centred: a web page's platform would fill the page with it.
+    window->showNormal();
     return window;
 }
 

@@ -79,7 +79,8 @@ MainWindow *MainWindow::showFresh()
 {
     auto *window = new MainWindow;
     WindowLook::centreOnScreen(window);
-    window->show();
+    // Its own size, where centred: a web page's platform would fill the page with it.
+    window->showNormal();
     window->ui->txtName->setFocus();
     return window;
 }
@@ -152,8 +153,8 @@ void MainWindow::open()
     //: File type of the open dialog: keep " (*.zod)" as it is. "Zel Free" is the maker's name for
     //: its free programs.
     const QString filter = tr("Zel Free Zodiac Signs (*.zod)");
-    const QString path = desktop().askOpenPath(this, {title, filter, QStringLiteral("zod")});
-    openReading(path);
+    desktop().askOpenFile(this, {title, filter, QStringLiteral("zod")},
+                          [this](const QString &path) { openReading(path); });
 }
 
 void MainWindow::openReading(const QString &path)

@@ -116,7 +116,8 @@ ResultWindow *ResultWindow::showReading(const Reading &reading)
     ResultWindow *window = open;
     window->display(reading);
     WindowLook::centreOnScreen(window);
-    window->show();
+    // Its own size, where centred: a web page's platform would fill the page with it.
+    window->showNormal();
     // On a screen of another scale the picture is drawn again, from the picture for that scale.
     connect(window->windowHandle(), &QWindow::screenChanged, window, &ResultWindow::showPicture,
             Qt::UniqueConnection);

@@ -38,7 +38,8 @@ QDate readReminderDate(const QString &stored)
     return QLocale().toDate(stored, localeFormatWithFullYear());
 }
 
-bool userWantsToCheck()
+// The answer may come after the start-up has gone on (a web page cannot wait for it).
+void askToCheck(const QDate &today)
 {
     //: First line of the question at start-up; the English "maybe" is meant as "may be".
     const QString news = QCoreApplication::translate(
@@ -49,7 +50,12 @@ bool userWantsToCheck()
     const QString text = news + QChar(13) + question;
     const MessageRequest request {text, AppInfo::applicationTitle(), MessageIcon::Information,
                                   MessageButton::Yes | MessageButton::No, MessageButton::Yes};
-    return desktop().showMessage(request) == MessageButton::Yes;
+    desktop().askMessage(request, [today](MessageButton answer) {
+        // Stored before the browser opens, so a crash there cannot bring the question back at once.
+        storeReminderDate(today);
+        if (answer == MessageButton::Yes)
+            SitePages::open(SitePages::Page::Download);
+    });
 }
 
 } // namespace
@@ -72,11 +78,7 @@ void check()
     const qint64 days = today.daysTo(last);
     if (days >= -quietDays && days <= quietDays)
         return;
-    const bool check = userWantsToCheck();
-    // Stored before the browser opens, so a crash there cannot bring the question back at once.
-    storeReminderDate(today);
-    if (check)
-        SitePages::open(SitePages::Page::Download);
+    askToCheck(today);
 }
 
 } // namespace UpdateReminder

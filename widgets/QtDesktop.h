@@ -4,7 +4,7 @@
 
 #include <random>
 
-// The desktop as Qt reaches it.
+// The desktop as Qt reaches it, on a computer or in a web page.
 class QtDesktop : public Desktop
 {
 public:
@@ -16,6 +16,19 @@ public:
     void seedRandomFromClock() override;
     double nextRandom() override;
     bool ownsClipboard(QClipboard::Mode mode) override;
+
+#ifdef Q_OS_WASM
+    // A web page cannot wait for a dialog: there the requests above answer at once (a notice with
+    // its OK, a file request as cancelled) and these ask. A file chosen to open is handed over
+    // only while the opener still stands; Save asks for the type alone and the saved file becomes
+    // a download of the suggested name.
+    void askMessage(const MessageRequest &request,
+                    const std::function<void(MessageButton)> &answered) override;
+    void askOpenFile(QWidget *parent, const FileRequest &request,
+                     const std::function<void(const QString &)> &chosen) override;
+    void askSaveFile(QWidget *parent, const FileRequest &request,
+                     const std::function<void(const QString &)> &chosen) override;
+#endif
 
 private:
     std::mt19937 generator;

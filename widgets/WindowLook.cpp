@@ -3,7 +3,13 @@
 #include "base/AppInfo.h"
 #include "widgets/KeyboardAccess.h"
 
+#include <QDialog>
 #include <QFileInfo>
+#ifdef Q_OS_WASM
+#include <QApplication>
+#include <QPointer>
+#include <QTimer>
+#endif
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QLabel>
@@ -111,6 +117,33 @@ void centreOnScreen(QWidget *window)
     window->move(
             area.center()
             - QPoint(window->frameGeometry().width() / 2, window->frameGeometry().height() / 2));
+}
+
+void runModal(QDialog *dialog)
+{
+#ifdef Q_OS_WASM
+    // A web page's platform hands the keys to no window when a dialog closes: the window that had
+    // them, or else another one still open, takes them again.
+    const QPointer<QWidget> opener = QApplication::activeWindow();
+    QObject::connect(dialog, &QDialog::finished, dialog, [dialog, opener] {
+        QWidget *next = opener;
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        for (auto window = windows.crbegin(); !next && window != windows.crend(); ++window) {
+            if (*window != dialog && (*window)->isVisible() && (*window)->isWindow()
+                && !((*window)->windowType() == Qt::Popup))
+                next = *window;
+        }
+        if (next)
+            next->activateWindow();
+    });
+    dialog->setWindowModality(Qt::ApplicationModal);
+    dialog->show();
+    // A window shown after it (the main window, when the update question comes at start-up)
+    // would keep the keys: the dialog takes them back once the page has shown both.
+    QTimer::singleShot(0, dialog, [dialog] { dialog->activateWindow(); });
+#else
+    dialog->exec();
+#endif
 }
 
 void setCaptionKeepingAddress(QLabel *label, const QString &caption, const QString &address)

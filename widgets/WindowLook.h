@@ -8,6 +8,7 @@
 #include <QSize>
 #include <QString>
 
+class QDialog;
 class QLabel;
 class QWidget;
 
@@ -24,6 +25,10 @@ void apply(QWidget *window, QSize clientSize, Minimise minimise = Minimise::No,
 // would then run into a control beside it grows left instead, as far as its container allows.
 void fitAutoSizeLabels(QWidget *container);
 void centreOnScreen(QWidget *window);
+// Shows a dialog modal to the whole program. On the desktop the call returns once the dialog has
+// closed; a web page cannot wait inside a call, and there it returns at once, the dialog taking
+// the keys while it is open and handing them back when it closes.
+void runModal(QDialog *dialog);
 // A wrapping caption that holds a web address: the address is kept on one line by word joiners
 // (U+2060) where a line could break inside it (after "http://", say); screen readers are given the
 // caption as written.

@@ -35,7 +35,7 @@ void TestDesktopIdentity::storesKeepTheExecutableName()
 
     QCOMPARE(SingleInstance::lockFilePath(), lockBefore);
     QCOMPARE(QFileInfo(lockBefore).fileName(), executable + QStringLiteral(".lock"));
-#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN) && !defined(Q_OS_WASM)
     const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
     QVERIFY(SettingsStore::write(QStringLiteral("Probe"), QStringLiteral("value")));
     QVERIFY(QFile::exists(QDir(config).filePath(executable + QStringLiteral(".conf"))));

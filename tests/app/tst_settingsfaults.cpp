@@ -28,8 +28,8 @@ namespace {
 // store's file through QSettings, not even to learn its name, and write it by hand.
 QString settingsFile()
 {
-#ifdef Q_OS_WIN
-    // The test environment's file in place of the registry.
+#if defined(Q_OS_WIN) || defined(Q_OS_WASM)
+    // The test environment's file in place of the registry or the browser's storage.
     return qEnvironmentVariable("XDG_CONFIG_HOME") + QLatin1Char('/') + executable
             + QStringLiteral(".ini");
 #else
@@ -124,6 +124,10 @@ void TestSettingsFaults::startupSurvives()
         QVERIFY(writeStoreFile(QStringLiteral("Duration"), QStringLiteral("2020-01-01")));
         QVERIFY(QFile::setPermissions(settingsFile(), QFileDevice::Permissions()));
     } else if (fault == QLatin1String("readable")) {
+#ifdef Q_OS_WASM
+        QSKIP("A web page keeps the setting in the browser's storage: a store file written by hand "
+              "is no case there (the test's file in the page's memory is not read back)");
+#endif
         QVERIFY(writeStoreFile(QStringLiteral("Duration"), QStringLiteral("2020-01-01")));
     } else {
         QVERIFY(SettingsStore::write(QStringLiteral("Duration"), QStringLiteral("tomorrow")));

@@ -140,7 +140,7 @@ void TestScrambler::settingsFileHidesKeyAndValue()
     QVERIFY(SettingsStore::write(QStringLiteral("Duration"), QStringLiteral("2031-05-17")));
     const QString path
             = QSettings(QSettings::defaultFormat(), QSettings::UserScope, executable).fileName();
-#ifdef Q_OS_WIN
+#if defined(Q_OS_WIN) || defined(Q_OS_WASM)
     QVERIFY2(path.endsWith(executable + QStringLiteral(".ini")), qPrintable(path));
 #else
     QVERIFY2(path.endsWith(executable + QStringLiteral(".conf")), qPrintable(path));

@@ -6,6 +6,9 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#ifdef Q_OS_WASM
+#include <QFontDatabase>
+#endif
 #include <QFile>
 #include <QSettings>
 #include <QStandardPaths>
@@ -33,9 +36,9 @@ void prepareProcess()
     qputenv("XDG_RUNTIME_DIR", runtime.toUtf8());
     qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toUtf8());
     QStandardPaths::setTestModeEnabled(true);
-#ifdef Q_OS_WIN
-    // Windows keeps the settings in the registry, which Qt's test mode does not move: the store
-    // becomes a file in the temporary home instead.
+#if defined(Q_OS_WIN) || defined(Q_OS_WASM)
+    // Windows keeps the settings in the registry and a web page in the browser's storage, which
+    // Qt's test mode does not move: the store becomes a file in the temporary home instead.
     QSettings::setDefaultFormat(QSettings::IniFormat);
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
                        home.filePath(QStringLiteral("config")));
@@ -44,6 +47,12 @@ void prepareProcess()
 
 void prepareApplication()
 {
+#ifdef Q_OS_WASM
+    // The second family the desktop's tests find installed beside DejaVu Sans, the one a web page
+    // carries: their resources hold it.
+    for (const char *face : {":/testfonts/DejaVuSerif.ttf", ":/testfonts/DejaVuSerif-Bold.ttf"})
+        QFontDatabase::addApplicationFont(QString::fromLatin1(face));
+#endif
     installFontSubstitutions();
     static ScriptedDesktop strictDesktop(ScriptedDesktop::Unscripted::Fail);
 }

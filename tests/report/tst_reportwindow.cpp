@@ -96,6 +96,15 @@ QPointer<ReportWindow> openReport(const Reading &reading = ana())
 // through its close box afterwards.
 void runModal(const std::function<void(ReportWindow *)> &inspect)
 {
+#ifdef Q_OS_WASM
+    // A web page's modal window does not hold the call: it is up once the call returns.
+    ReportWindow::showModal(ana());
+    auto *window = qobject_cast<ReportWindow *>(QApplication::activeModalWidget());
+    QVERIFY(window);
+    inspect(window);
+    window->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+#else
     QTimer poll;
     poll.setInterval(10);
     QDeadlineTimer deadline(5000);
@@ -115,6 +124,7 @@ void runModal(const std::function<void(ReportWindow *)> &inspect)
     });
     poll.start();
     ReportWindow::showModal(ana());
+#endif
 }
 
 void sendMouse(QWidget *widget, QEvent::Type type, Qt::MouseButton button, QPoint position)
@@ -443,6 +453,7 @@ void TestReportWindow::printedJobCarriesTheNameAndText()
     window->print();
     QVERIFY(desktop.messages.isEmpty());
 
+#if QT_CONFIG(process)
     QProcess poppler;
     poppler.start(QStringLiteral("/usr/bin/pdftotext"),
                   {printer.printerOutput, QStringLiteral("-")});
@@ -460,6 +471,7 @@ void TestReportWindow::printedJobCarriesTheNameAndText()
                                               QRegularExpression::MultilineOption);
     QCOMPARE(titleLine.match(info).captured(1),
              QStringLiteral("Zel Mayan Animal Sign - José Ñandú"));
+#endif
 }
 
 void TestReportWindow::printTellsOnlyOfAJobThatCannotGoOut_data()

@@ -30,16 +30,20 @@ struct TextRoom
 
 // A wrapped text in a fixed box must fit as Windows draws it too: there every glyph advances a
 // whole pixel, so a line holds fewer words and a paragraph may need a line more than here.
+// A web page draws every text unhinted, with fonts that carry no hinting: only that is measured.
 QSize wrappedSize(const QLabel *label, int width)
 {
-    QFont wholePixels = label->font();
-    wholePixels.setHintingPreference(QFont::PreferFullHinting);
     const QRect box(0, 0, width, INT_MAX);
     const int flags = Qt::TextWordWrap | (label->alignment() & Qt::AlignHorizontal_Mask);
-    return label->fontMetrics()
-            .boundingRect(box, flags, label->text())
-            .size()
-            .expandedTo(QFontMetrics(wholePixels).boundingRect(box, flags, label->text()).size());
+    const QSize drawn = label->fontMetrics().boundingRect(box, flags, label->text()).size();
+#ifdef Q_OS_WASM
+    return drawn;
+#else
+    QFont wholePixels = label->font();
+    wholePixels.setHintingPreference(QFont::PreferFullHinting);
+    return drawn.expandedTo(
+            QFontMetrics(wholePixels).boundingRect(box, flags, label->text()).size());
+#endif
 }
 
 // The text block is measured first, then placed as the label aligns it: a wrapped block measured
