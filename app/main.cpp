@@ -3,7 +3,13 @@
 #include "base/AppInfo.h"
 #include "base/Display.h"
 #include "report/QtPrintSystem.h"
+#ifdef Q_OS_WASM
+#include "widgets/WebDesktop.h"
+using ProgramDesktop = WebDesktop;
+#else
 #include "widgets/QtDesktop.h"
+using ProgramDesktop = QtDesktop;
+#endif
 
 #include <QApplication>
 
@@ -25,7 +31,7 @@ int main(int argc, char **argv)
         return 1;
     }
     QApplication app(argc, argv);
-    QtDesktop realDesktop;
+    ProgramDesktop realDesktop;
     setDesktop(&realDesktop);
     QtPrintSystem realPrintSystem;
     setPrintSystem(&realPrintSystem);

@@ -4,7 +4,9 @@
 
 #include <random>
 
-// The desktop as Qt reaches it, on a computer or in a web page.
+class QMessageBox;
+
+// The desktop as Qt reaches it.
 class QtDesktop : public Desktop
 {
 public:
@@ -17,18 +19,10 @@ public:
     double nextRandom() override;
     bool ownsClipboard(QClipboard::Mode mode) override;
 
-#ifdef Q_OS_WASM
-    // A web page cannot wait for a dialog: there the requests above answer at once (a notice with
-    // its OK, a file request as cancelled) and these ask. A file chosen to open is handed over
-    // only while the opener still stands; Save asks for the type alone and the saved file becomes
-    // a download of the suggested name.
-    void askMessage(const MessageRequest &request,
-                    const std::function<void(MessageButton)> &answered) override;
-    void askOpenFile(QWidget *parent, const FileRequest &request,
-                     const std::function<void(const QString &)> &chosen) override;
-    void askSaveFile(QWidget *parent, const FileRequest &request,
-                     const std::function<void(const QString &)> &chosen) override;
-#endif
+    // A message box with the request's icon, title, text and buttons.
+    static void prepare(QMessageBox &box, const MessageRequest &request);
+    // The first suffix a file type names: "pdf" for "PDF document (*.pdf)".
+    static QString suffixOf(const QString &fileType);
 
 private:
     std::mt19937 generator;
