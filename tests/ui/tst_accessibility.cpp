@@ -410,7 +410,11 @@ void TestAccessibility::accessKeyLeavesTheFocusOnItsButton()
     QVERIFY(QTest::qWaitForWindowActive(main));
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("txtName"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_O, Qt::AltModifier);
+#ifndef Q_OS_WASM
+    // The key presses the button from its click animation's timer, which a web page fires only
+    // once the test has handed control back to the browser.
     QTRY_COMPARE(desktop.fileRequests.size(), 1);
+#endif
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdOpen"));
 }
 

@@ -1,6 +1,10 @@
 #include "widgets/QtDesktop.h"
 #ifdef Q_OS_WASM
 #include "widgets/WebDesktop.h"
+// A web page's desktop, which asks without waiting.
+using ProgramDesktop = WebDesktop;
+#else
+using ProgramDesktop = QtDesktop;
 #endif
 
 #include "BuildConfig.h"
@@ -132,7 +136,7 @@ void TestQtDesktop::webPageSaveOffersTheChosenTypeAsADownload()
         pressed->click();
     });
     QString written;
-    WebDesktop desktop;
+    ProgramDesktop desktop;
     desktop.askSaveFile(nullptr,
                         {QStringLiteral("Save"),
                          QStringLiteral("Saved reading (*.zod);;PDF document (*.pdf)"),
@@ -185,7 +189,7 @@ void TestQtDesktop::messageShowsItsLines()
         }
         box->button(QMessageBox::No)->click();
     });
-    QtDesktop desktop;
+    ProgramDesktop desktop;
     std::optional<MessageButton> answer;
     desktop.askMessage({text, QStringLiteral("Zel"), MessageIcon::Information,
                         MessageButton::Yes | MessageButton::No, MessageButton::Yes},
