@@ -1,7 +1,7 @@
 # What the program needs beside it on a Windows machine without Qt, and the NSIS installer that
-# puts it into Program Files: `cpack --config build-windows/CPackConfig.cmake` makes
-# zel-mayan-animal-sign-<version>-win64.exe (scripts/windows.sh installs, tries and removes it
-# under Wine).
+# puts it into Program Files: `cpack --preset windows` makes
+# build-windows/package/<package name>-<version>-win64.exe (scripts/windows.sh installs, tries and
+# removes it under Wine).
 
 # Qt's libraries and the plugins the program loads: the Windows platform, Windows' own look, and
 # JPEG for the animal pictures. Printing is part of Qt's print support library itself.

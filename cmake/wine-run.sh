@@ -1,43 +1,27 @@
 #!/usr/bin/env bash
-# Runs a Windows program of the windows preset under Wine: ctest's emulator for its test programs.
-#   cmake/wine-run.sh QT_PREFIX PROGRAM.exe [ARGUMENT...]
-# QT_PREFIX is the folder of the Qt libraries for Windows; they, MinGW's run-time libraries and the
-# Qt plugins are found from there. Unless the environment names others, the Wine prefix is the
-# one scripts/windows.sh makes in its cache folder, never the user's ~/.wine.
+# ctest's emulator for the windows preset's test programs, whose other Wine settings are the
+# windows test preset's: cmake/wine-run.sh QT_PREFIX PROGRAM.exe [ARGUMENT...]
+# Wine finds the Qt libraries of QT_PREFIX (Qt finds its plugins beside them) and MinGW's run time on
+# WINEPATH. The Wine prefix is scripts/windows.sh's, unless the environment names another.
 set -euo pipefail
 
-qt_prefix=$1
-shift
-
-windows_path() {
-    printf 'Z:%s' "${1//\//\\}"
-}
-
-export WINEPREFIX=${WINEPREFIX:-${ZEL_WINDOWS_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/zel-windows}/wine}
-export WINEARCH=win64
-export WINEDEBUG=${WINEDEBUG:--all}
-# No Mono or Gecko to offer to install: no test needs them.
-export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
-
 triple=x86_64-w64-mingw32
-gcc_runtime=$(dirname "$("$triple-g++-posix" -print-file-name=libstdc++-6.dll)")
-WINEPATH="$(windows_path "$qt_prefix/bin");$(windows_path "$gcc_runtime");$(windows_path "/usr/$triple/lib")${WINEPATH:+;$WINEPATH}"
-export WINEPATH
+runtime=$(dirname "$("$triple-g++-posix" -print-file-name=libstdc++-6.dll)")
+path=
+for folder in "$1/bin" "$runtime" "/usr/$triple/lib"; do
+    path+="Z:${folder//\//\\};"
+done
+shift
+export WINEPATH=${path%;}${WINEPATH:+;$WINEPATH}
+export WINEPREFIX=${WINEPREFIX:-${ZEL_WINDOWS_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/zel-windows}/wine}
 
 # Wine hands no QT_* variable to Windows programs (those are meant for Linux's Qt); it hands
 # WINEQT_* on under the name without "WINE". The tests' own QT_* settings go that way.
 for name in $(compgen -e); do
-    case $name in
-        QT_*) export "WINE$name=${!name}" ;;
-    esac
+    [[ $name != QT_* ]] || export "WINE$name=${!name}"
 done
-export WINEQT_PLUGIN_PATH
-WINEQT_PLUGIN_PATH=$(windows_path "$qt_prefix/plugins")
-# Qt's offscreen platform on Windows reads the fonts of one folder, Qt's lib/fonts unless told
-# otherwise, and a Qt build puts none there: DejaVu, the program's stand-in for Verdana.
-export WINEQT_QPA_FONTDIR=${QT_QPA_FONTDIR:-$(windows_path /usr/share/fonts/truetype/dejavu)}
-# Without a console window (Wine gives none when the output is not a terminal) Qt Test's plain
-# output and Qt's messages go to the debugger alone: to stdout and stderr instead.
-export WINEQT_FORCE_STDERR_LOGGING=1
 
-exec wine "$@"
+# Debian's 64-bit loader, as the test programs are 64-bit: Debian's `wine` command starts the 32-bit
+# one first, which machines that refuse 32-bit programs cannot run ("Exec format error").
+export WINELOADER=/usr/lib/wine/wine64
+exec "$WINELOADER" "$@"

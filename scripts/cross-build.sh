@@ -1,29 +1,28 @@
 # shellcheck shell=bash
 # Sourced by scripts/windows.sh and scripts/web.sh, the builds for other platforms: their steps'
-# headings, ctest's totals, and Debian's source of the Qt they build.
+# headings and summary, ctest's totals, and Debian's source of the Qt they build.
 
-started=$(date +%s)
-last=$started
-# A step's heading, with the time since the last one and since the start.
+# A step's heading, with the time its predecessor took; report's lines are repeated in the summary.
+last=0
 step() {
-    local now
-    now=$(date +%s)
-    printf '\n== %s  [+%ds since last step, %ds in all]  %s\n' "$(date +%T)" $((now - last)) \
-        $((now - started)) "$*"
-    last=$now
+    printf '\n== %s  [+%ds since last step, %ds in all]  %s\n' "$(date +%T)" $((SECONDS - last)) $SECONDS "$*"
+    last=$SECONDS
+}
+summary=()
+report() {
+    summary+=("$1")
+    echo "$1"
 }
 
-# ctest's account of its tests in a JUnit file: how many passed, failed and were skipped, with
-# ctest's reason for each skipped one.
+# ctest's totals from its JUnit file, and the sum of the Qt Test "Totals:" lines that it keeps.
 junit_totals() {
     python3 - "$1" <<'EOF'
-import sys, xml.etree.ElementTree as tree
-cases = list(tree.parse(sys.argv[1]).getroot().iter("testcase"))
-count = lambda *statuses: sum(case.get("status") in statuses for case in cases)
-skipped = [f"{case.get('name')} ({case.find('skipped').get('message')})"
-           for case in cases if case.find("skipped") is not None]
-print(f"{len(cases)} ctest tests, {count('run')} passed, {count('fail')} failed,"
-      f" {count('notrun', 'disabled')} skipped" + "".join(f"; skipped: {s}" for s in skipped))
+import re, sys, xml.etree.ElementTree as tree
+status = [case.get("status") for case in tree.parse(sys.argv[1]).iter("testcase")]
+rows = re.findall(r"^Totals: (\d+) passed, (\d+) failed, (\d+) skipped", open(sys.argv[1]).read(), re.M)
+passed, failed, skipped = (sum(int(row[i]) for row in rows) for i in range(3))
+print(f"{len(status)} ctest tests, {status.count('run')} passed, {len(status) - status.count('run')} did not;"
+      f" Qt Test's rows: {passed} passed, {failed} failed, {skipped} skipped")
 EOF
 }
 

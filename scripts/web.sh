@@ -140,8 +140,7 @@ build_qt() {
         { grep -B2 -A12 -E 'error:|FAILED:' "$cache/qt-build.log" | head -80; exit 1; }
     nice -n 19 cmake --install "$qt_build" >>"$cache/qt-build.log" 2>&1
     qt_configuration >"$qt_stamp"
-    summary+=("Qt for WebAssembly built in $(($(date +%s) - qt_started)) s: $(du -sh "$qt_prefix" | cut -f1) in $qt_prefix")
-    echo "${summary[-1]}"
+    report "Qt for WebAssembly built in $(($(date +%s) - qt_started)) s: $(du -sh "$qt_prefix" | cut -f1) in $qt_prefix"
     # The build folder only served to resume a build that stopped (ZEL_WEB_KEEP_QT_BUILD keeps it);
     # the source packages stay, for a rebuild without a download.
     [ -n "${ZEL_WEB_KEEP_QT_BUILD:-}" ] || rm -rf "$qt_build" "$source"
@@ -186,8 +185,7 @@ build_program() {
     begun=$(date +%s)
     ZEL_WEB_QT_PREFIX=$qt_prefix nice -n 19 cmake --preset web >/dev/null
     nice -n 19 cmake --build --preset web --parallel "$jobs"
-    summary+=("Program and test programs built in $(($(date +%s) - begun)) s")
-    echo "${summary[-1]}"
+    report "Program and test programs built in $(($(date +%s) - begun)) s"
     # The page: what a web server serves, nothing else.
     rm -rf "$build_dir/site"
     mkdir -p "$build_dir/site"
@@ -213,8 +211,7 @@ run_tests() {
     local junit=$build_dir/browser-tests.xml status=0
     ctest --preset web --output-junit "$junit" --test-output-size-passed 1000000 \
         ${ZEL_WEB_TESTS:+-R "$ZEL_WEB_TESTS"} || status=$?
-    summary+=("Unit tests in headless Chromium: $(junit_totals "$junit"); their output: $junit")
-    echo "${summary[-1]}"
+    report "Unit tests in headless Chromium: $(junit_totals "$junit"); their output: $junit"
     [ "$status" -eq 0 ] || outcome=1
 }
 
@@ -223,12 +220,11 @@ walk_page() {
     step "The page walked in headless Chromium"
     node_driver
     if node "$repo/scripts/web-browser.js" walk "$build_dir/site" "$build_dir/walk"; then
-        summary+=("Walk: the result window shows the jaguar for March 7, 1990 (screenshots in $build_dir/walk)")
+        report "Walk: the result window shows the jaguar for March 7, 1990 (screenshots in $build_dir/walk)"
     else
-        summary+=("Walk: FAILED (screenshots in $build_dir/walk)")
+        report "Walk: FAILED (screenshots in $build_dir/walk)"
         outcome=1
     fi
-    echo "${summary[-1]}"
 }
 
 # The bytes a browser fetches, as they are and gzipped (as a web server compresses them), and the
@@ -245,11 +241,9 @@ measure_page() {
     done
     local times
     times=$(node "$repo/scripts/web-browser.js" measure "$build_dir/site" "${ZEL_WEB_RUNS:-5}")
-    summary+=("Page: $raw bytes, $gzipped gzipped; painted main window, cold loads from localhost (ms): $times")
-    echo "${summary[-1]}"
+    report "Page: $raw bytes, $gzipped gzipped; painted main window, cold loads from localhost (ms): $times"
 }
 
-summary=()
 outcome=0
 steps=("$@")
 [ ${#steps[@]} -gt 0 ] || steps=(packages qt build test walk measure)
