@@ -1,21 +1,13 @@
 #!/usr/bin/env bash
-# The walk of walk.sh on X11: the program's windows are the X server's own.
-#
+# The walk of walk.sh on X11, the program's windows the X server's own:
 #   e2e.sh path/to/program      (the facts in ZEL_* variables, as ctest sets them)
-#
 # Screenshots of every step go to $ZEL_E2E_SCREENSHOTS, by default e2e-screenshots in the working
-# folder (the CTest build folder when run by ctest).
-#
-# There is no window manager: Qt then moves the keyboard focus itself, xdotool windowfocus gives it
-# to a window, and a window is closed the way a window manager's close box does it, with a
-# WM_DELETE_WINDOW message sent to the window.
+# folder. There is no window manager: Qt moves the keyboard focus itself, xdotool windowfocus gives
+# it to a window, and a window is closed with the WM_DELETE_WINDOW message a close box sends.
 
 set -u
-here=$(dirname "${BASH_SOURCE[0]}")
-# shellcheck source=tests/system/session.sh
-source "$here/session.sh"
 # shellcheck source=tests/system/walk.sh
-source "$here/walk.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/walk.sh"
 
 windows() { # PID
     local id
@@ -32,10 +24,8 @@ windows() { # PID
 
 windows_left() {
     local root
-    root=$(xwininfo -root | awk '/Window id:/ { print $4 }')
-    xdotool search --onlyvisible --name '' 2>/dev/null | while read -r id; do
-        (($(printf '%d' "$id") == $(printf '%d' "$root"))) || echo "$id"
-    done | wc -l
+    root=$(($(xwininfo -root | awk '/Window id:/ { print $4 }')))
+    xdotool search --onlyvisible --name '' 2>/dev/null | grep -cvxF "$root"
 }
 
 focus() {
@@ -69,27 +59,21 @@ check_on_top() {
 # What a window manager sends when its close box is clicked.
 close_window() {
     "$python" - "$1" <<'EOF'
-import ctypes, sys
-from ctypes import c_int, c_long, c_ulong, c_void_p
+import ctypes, struct, sys
+from ctypes import c_char_p, c_int, c_long, c_ulong, c_void_p
 x = ctypes.CDLL("libX11.so.6")
 x.XOpenDisplay.restype = c_void_p
 x.XInternAtom.restype = c_ulong
-x.XInternAtom.argtypes = [c_void_p, ctypes.c_char_p, c_int]
-x.XSendEvent.argtypes = [c_void_p, c_ulong, c_int, c_long, c_void_p]
+x.XInternAtom.argtypes = [c_void_p, c_char_p, c_int]
+x.XSendEvent.argtypes = [c_void_p, c_ulong, c_int, c_long, c_char_p]
 x.XFlush.argtypes = [c_void_p]
-
-class ClientMessage(ctypes.Structure):  # an XClientMessageEvent, padded to the size of an XEvent
-    _fields_ = [("type", c_int), ("serial", c_ulong), ("send_event", c_int), ("display", c_void_p),
-                ("window", c_ulong), ("message_type", c_ulong), ("format", c_int),
-                ("data", c_long * 5), ("pad", c_long * 12)]
-
 display = x.XOpenDisplay(None) or sys.exit("cannot open the display")
 window = int(sys.argv[1], 0)
 atom = lambda name: x.XInternAtom(display, name, 0)
-# ClientMessage, sent at CurrentTime.
-event = ClientMessage(33, 0, 0, None, window, atom(b"WM_PROTOCOLS"), 32,
-                      (c_long * 5)(atom(b"WM_DELETE_WINDOW"), 0))
-x.XSendEvent(display, window, 0, 0, ctypes.byref(event)) or sys.exit("XSendEvent failed")
+# An XClientMessageEvent (type 33, format 32, sent at CurrentTime), padded to an XEvent's size.
+event = struct.pack("iLiPLLill", 33, 0, 0, 0, window, atom(b"WM_PROTOCOLS"), 32,
+                    atom(b"WM_DELETE_WINDOW"), 0).ljust(192, b"\0")
+x.XSendEvent(display, window, 0, 0, event) or sys.exit("XSendEvent failed")
 x.XFlush(display)
 EOF
 }

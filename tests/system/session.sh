@@ -3,8 +3,7 @@
 # scratch home, waiting with a deadline, and ending the processes they started.
 
 # start_session NAME EXE SHOTS TOOL...: fails at once without a tool or the program; empties the
-# screenshot folder; makes $tmp, a new temporary folder, and in it the home, the configuration and
-# the runtime folder the program is given.
+# screenshot folder; makes $tmp, and in it the program's home, configuration and runtime folder.
 start_session() {
     local name=$1 exe=$2 shots=$3 tool
     shift 3
@@ -15,9 +14,7 @@ start_session() {
     mkdir -p "$shots" || { echo "FAIL: cannot create $shots"; exit 1; }
     rm -f "$shots"/*.png
     tmp=$(mktemp -d "${TMPDIR:-/tmp}/zel-$name.XXXXXX") || { echo "FAIL: mktemp"; exit 1; }
-    export HOME=$tmp/home
-    export XDG_CONFIG_HOME=$HOME/.config
-    export XDG_RUNTIME_DIR=$tmp/runtime
+    export HOME=$tmp/home XDG_CONFIG_HOME=$tmp/home/.config XDG_RUNTIME_DIR=$tmp/runtime
     mkdir -p "$HOME" "$XDG_CONFIG_HOME"
     mkdir -m 700 "$XDG_RUNTIME_DIR"
 }
@@ -52,9 +49,8 @@ stop_process() {
     wait "$pid" 2>/dev/null
 }
 
-# start_xvfb: a virtual X server of its own on a free display number, which it writes once it
-# accepts clients; sets DISPLAY and $xvfb. It does not reset when its last client leaves, so the
-# program can be started again after it has ended.
+# start_xvfb: a virtual X server on a free display number, written once it accepts clients; sets
+# DISPLAY and $xvfb. It does not reset as its last client leaves: the program can start again.
 start_xvfb() {
     Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -s 0 -noreset 3>"$tmp/display" \
         2>"$tmp/xvfb.err" &

@@ -1,10 +1,8 @@
 # shellcheck shell=bash
 # shellcheck disable=SC2317 # the conditions in the steps are called through wait_until
-# Sourced by e2e.sh (X11) and wayland.sh (Wayland): the program used as a person uses it, with
-# key presses and clicks (xdotool) on a virtual X server, from the first start to the exit appeal
-# window's Exit (the report saved as a reading and as a PDF on the way), then started with the
-# saved reading, as a file manager starts it, and with a file that is no reading. The addresses the
-# program opens are caught by a stand-in xdg-open. The sourcing script defines for its display:
+# Sourced by e2e.sh (X11) and wayland.sh (Wayland): the program used as a person uses it, through
+# xdotool's keys and clicks on a virtual X server, from the first start to the appeal window's Exit
+# and started with a file. The sourcing script defines for its display:
 #   windows PID        the process's visible top-level windows, one a line of tab-separated
 #                      fields: ID X Y WIDTH HEIGHT TITLE, the window's inside on the screen
 #   windows_left       how many top-level windows of any process are still on the screen
@@ -24,13 +22,14 @@ name=Zel month=March day=5 year=1987 your_email=zel@example.org
 friend_name=Ben friend_email=ben@example.org
 
 walk_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+# shellcheck source=tests/system/session.sh
+source "$walk_dir/session.sh"
 hand_made=$walk_dir/../savedreading/readings/zel.zod
 python=/usr/bin/python3
 launch=()
 teardown_hang=""
 tmp="" xvfb="" weston="" app="" second="" found="" shot_count=0
-
-# --- reporting and clean-up ------------------------------------------------------------------
+main="" result="" report="" appeal=""
 
 ok() { echo "ok: $*"; }
 
@@ -46,9 +45,9 @@ fail() {
 
 shot() {
     [[ -n ${DISPLAY:-} ]] || return 0
-    shot_count=$((shot_count + 1))
     local file
-    file=$(printf '%s/%02d-%s.png' "$shots" "$shot_count" "$1")
+    shot_count=$((shot_count + 1))
+    printf -v file '%s/%02d-%s.png' "$shots" "$shot_count" "$1"
     import -window root "$file" 2>/dev/null || echo "note: no screenshot $file"
 }
 
@@ -77,16 +76,13 @@ begin_walk() {
         KDE_FULL_SESSION GNOME_DESKTOP_SESSION_ID BROWSER SESSION_MANAGER DBUS_SESSION_BUS_ADDRESS
     start_session "$name" "$exe" "$shots" Xvfb xdotool import convert compare pdfinfo pdftotext \
         pdftoppm "$python" "$@"
-    mkdir -p "$tmp/bin"
-    cp "$walk_dir/stand-in-xdg-open" "$tmp/bin/xdg-open" && chmod 755 "$tmp/bin/xdg-open"
+    install -D -m 755 "$walk_dir/stand-in-xdg-open" "$tmp/bin/xdg-open"
     export PATH=$tmp/bin:$PATH ZEL_E2E_URL_LOG=$tmp/urls.log LC_ALL=C.UTF-8
     settings=$XDG_CONFIG_HOME/$ZEL_EXECUTABLE_NAME.conf
     start_xvfb || fail "Xvfb did not start"
     # File dialogs open in the working folder: the new home keeps them small.
     cd "$HOME" || fail "cannot enter $HOME"
 }
-
-# --- windows ---------------------------------------------------------------------------------
 
 # find_window PID TITLE [WIDTH HEIGHT [EXTRA]]: sets $found to the visible window of PID with that
 # exact title and, when given, that width and a height between HEIGHT and HEIGHT+EXTRA (room for
@@ -105,9 +101,19 @@ find_main() { find_window "$app" "$caption" 479 273 60; }
 find_result() { find_window "$app" "$caption" 616 377 60; }
 find_report() { find_window "$app" "$caption" 515 524; }
 find_appeal() { find_window "$app" "$caption" 741 315; }
+find_titled() { find_window "$app" "$1"; }
 
 window_count() { windows "$1" | wc -l; }
 is_visible() { windows "$app" | grep -q "^$1"$'\t'; }
+gone() { ! is_visible "$1"; }
+# instead OLD FIND...: the window OLD is gone and FIND finds the one in its place.
+instead() { gone "$1" && "${@:2}"; }
+
+# await VAR SECONDS FAILURE FIND...: FIND must find a window within SECONDS; it is then $VAR.
+await() {
+    wait_until "$2" "${@:4}" || fail "$3"
+    printf -v "$1" %s "$found"
+}
 
 # place ID: "X Y WIDTH HEIGHT" of a window of the program on the screen.
 place() {
@@ -125,10 +131,19 @@ click() {
 keys() { xdotool key --delay 60 "$@"; }
 type_text() { xdotool type --delay 40 -- "$1"; }
 
-# A window's picture once two captures in a row agree: repainting has finished.
-steady_capture() { # WINDOW FILE
-    local previous=$tmp/previous-capture.png
+# press WINDOW KEY...: the keys on WINDOW, given the keyboard focus first.
+press() {
+    focus "$1"
+    keys "${@:2}"
+}
+
+# capture WINDOW NAME: the window's picture in $tmp/NAME.png, active and without the pointer over
+# it, once two captures in a row agree (repainting has finished), so that equal content compares so.
+capture() {
+    local previous=$tmp/previous-capture.png file=$tmp/$2.png
     rm -f "$previous"
+    focus "$1"
+    xdotool mousemove 0 0
     same_twice() {
         local x y w h
         read -r x y w h < <(place "$1") || return 1
@@ -137,22 +152,13 @@ steady_capture() { # WINDOW FILE
         cp "$2" "$previous"
         return 1
     }
-    wait_until 10 same_twice "$1" "$2" || fail "window $1 did not settle to a steady picture"
+    wait_until 10 same_twice "$1" "$file" || fail "window $1 did not settle to a steady picture"
 }
 
-# capture_window WINDOW NAME: a picture of the window in $tmp/NAME.png, as it looks active and
-# without the pointer over it, so that two pictures of the same content compare equal.
-capture_window() {
-    focus "$1"
-    xdotool mousemove 0 0
-    steady_capture "$1" "$tmp/$2.png"
-}
-
-# looks_as_found WINDOW NAME WHAT: the window looks as the result window did when the sign was
-# found.
+# looks_as_found WINDOW NAME WHAT: the window looks as the result window did when it was found.
 looks_as_found() {
     local differing
-    capture_window "$1" "$2"
+    capture "$1" "$2"
     differing=$(compare -metric AE "$tmp/result-found.png" "$tmp/$2.png" null: 2>&1)
     [[ $differing == 0 ]] || fail "$3 looks different from the one found ($differing pixels differ)"
 }
@@ -163,17 +169,13 @@ urls_at_least() { (($(url_count) >= $1)); }
 # opens_one_address WHAT KEY...: the keys open one address, and no second, which is set in $opened.
 opens_one_address() {
     local what=$1 before
-    shift
     before=$(url_count)
-    "$@"
+    "${@:2}"
     wait_until 10 urls_at_least $((before + 1)) || fail "$what opened nothing"
-    if wait_until 2 urls_at_least $((before + 2)); then
+    ! wait_until 2 urls_at_least $((before + 2)) ||
         fail "$what opened more than one address: $(tr '\n' ' ' <"$ZEL_E2E_URL_LOG")"
-    fi
     opened=$(sed -n "$((before + 1))p" "$ZEL_E2E_URL_LOG")
 }
-
-# --- checks of the program's output ----------------------------------------------------------
 
 # The referral address: the six fields, each percent-encoded.
 check_referral() {
@@ -192,9 +194,8 @@ EOF
 find_link_point() {
     convert "$1" -crop 511x409+2+32 +repage txt:- 2>/dev/null | awk -F'[,: ]+' '
         /#0000FF/ {
-            n[$2]++
-            if (!($2 in lo) || $1 < lo[$2]) lo[$2] = $1
-            if ($1 > hi[$2]) hi[$2] = $1
+            if (!n[$2]++) lo[$2] = $1
+            hi[$2] = $1
         }
         END {
             for (y in n) if (n[y] >= 40 && (best == "" || y + 0 < best)) best = y + 0
@@ -203,40 +204,36 @@ find_link_point() {
         }'
 }
 
-# --- the steps -------------------------------------------------------------------------------
+# start_program VAR NAME [ARGUMENT...]: the program in the background, its process in $VAR.
+start_program() {
+    "${launch[@]}" "$exe" "${@:3}" 2>"$tmp/$2.err" &
+    printf -v "$1" %s $!
+}
 
-start_program() { # NAME [ARGUMENT...]: the program in the background, its process in $app
-    local name=$1
-    shift
-    "${launch[@]}" "$exe" "$@" 2>"$tmp/$name.err" &
-    app=$!
+# starts VAR NAME FAILURE FIND [ARGUMENT...]: the program started with the ARGUMENTs must show
+# within 30 s the window FIND finds, then $VAR, each window as a desktop needs it.
+starts() {
+    start_program app "$2" "${@:5}"
+    await "$1" 30 "$3" "$4"
+    shot "$2"
+    check_windows "$app"
 }
 
 first_start() {
-    start_program first
-    wait_until 30 find_main || fail "the main window did not appear"
-    main=$found
-    shot first-start
     more_than_one_window() { (($(window_count "$app") > 1)); }
-    if wait_until 2 more_than_one_window; then
+    starts main first-start "the main window did not appear" find_main
+    ! wait_until 2 more_than_one_window ||
         fail "a first start showed another window besides the main window"
-    fi
     [[ -s $settings ]] || fail "no settings were stored in $settings"
-    check_windows "$app"
     ok "first start: main window $main, no question asked, settings stored"
 }
 
-# ends_well PID WHAT COMMAND...: the process ends within 10 s, polled with the COMMAND, with status
-# 0. Where the display server's Qt platform is known to hang in its teardown once the last window
-# has closed ($teardown_hang says how), a process that hangs so is noted and ended instead. Sets
-# $ending to what happened.
+# ends_well PID WHAT COMMAND...: the process ends within 10 s (the COMMAND polled) with status 0, or
+# hangs as $teardown_hang says in the teardown after its last window, noted and ended; see $ending.
 ends_well() {
-    local pid=$1 what=$2 status
-    shift 2
-    if wait_until 10 "$@"; then
-        wait "$pid"
-        status=$?
-        ((status == 0)) || fail "$what ended with status $status"
+    local pid=$1 what=$2
+    if wait_until 10 "${@:3}"; then
+        wait "$pid" || fail "$what ended with status $?"
         ending="ended with status 0"
     elif [[ -n $teardown_hang && $(window_count "$pid") == 0 ]]; then
         echo "note: $what closed its windows but did not end: $teardown_hang"
@@ -251,17 +248,12 @@ ends_well() {
 # with status 0 after OK, and leaves the first instance and its WINDOW as they were.
 second_start_refused() {
     local name=$1 window=$2 box
-    shift 2
-    "${launch[@]}" "$exe" "$@" 2>"$tmp/$name.err" &
-    second=$!
-    find_box() { find_window "$second" "$box_title"; }
-    wait_until 20 find_box || fail "$name showed no \"$box_title\" message box"
-    box=$found
+    start_program second "$name" "${@:3}"
+    await box 20 "$name showed no \"$box_title\" message box" find_window "$second" "$box_title"
     shot "$name"
     (($(window_count "$second") == 1)) || fail "$name showed more than its message box"
     check_windows "$second"
-    focus "$box"
-    keys Return
+    press "$box" Return
     other_window=""
     second_done() {
         [[ -n $other_window ]] || other_window=$(windows "$second" | cut -f1 | grep -vxF "$box")
@@ -281,29 +273,25 @@ find_sign() {
     keys Tab m Tab "$day" Tab
     type_text "$year"
     keys Tab space
-    result_instead_of_main() { ! is_visible "$main" && find_result; }
-    wait_until 10 result_instead_of_main || fail "Find did not replace the main window by the result"
-    result=$found
+    await result 10 "Find did not replace the main window by the result" instead "$main" find_result
     shot result
     check_windows "$app"
-    capture_window "$result" result-found
+    capture "$result" result-found
     ok "Find: result window $result, main window closed"
 }
 
 open_report() { # WHAT
-    focus "$result"
-    keys alt+p
-    wait_until 10 find_report || fail "Print did not open the report window of $1"
-    report=$found
+    press "$result" alt+p
+    await report 10 "Print did not open the report window of $1" find_report
 }
 
 report_link() {
-    local point link_x link_y
+    local link_x link_y
     open_report "the reading found"
-    steady_capture "$report" "$tmp/report.png"
+    capture "$report" report
     shot report
-    point=$(find_link_point "$tmp/report.png") || fail "no link in the link colour in the report"
-    read -r link_x link_y <<<"$point"
+    read -r link_x link_y < <(find_link_point "$tmp/report.png") ||
+        fail "no link in the link colour in the report"
     opens_one_address "clicking the report's link at $link_x,$link_y" click "$report" "$link_x" "$link_y"
     [[ $opened == "$site" ]] || fail "the report's link opened \"$opened\", not \"$site\""
     ok "report window $report; its link at $link_x,$link_y opened $opened once"
@@ -313,25 +301,20 @@ report_link() {
 # there, and Return; the dialog must close and FILE be written.
 save_as() {
     local file=$2 dialog
-    focus "$report"
-    keys alt+s
-    find_save() { find_window "$app" "$save_title"; }
-    wait_until 10 find_save || fail "Save did not show the \"$save_title\" dialog"
-    dialog=$found
+    press "$report" alt+s
+    await dialog 10 "Save did not show the \"$save_title\" dialog" find_titled "$save_title"
     focus "$dialog"
     type_text "$1"
-    shift 2
-    (($# == 0)) || keys "$@"
+    (($# == 2)) || keys "${@:3}"
     shot save-dialog
     keys Return
-    saved() { [[ -s $file ]] && ! is_visible "$dialog"; }
+    saved() { [[ -s $file ]] && gone "$dialog"; }
     wait_until 10 saved || fail "the report was not saved to $file"
 }
 
 close_report() {
     close_window "$report" || fail "could not ask the report window to close"
-    report_closed() { ! is_visible "$report"; }
-    wait_until 10 report_closed || fail "the report window did not close from its close box"
+    wait_until 10 gone "$report" || fail "the report window did not close from its close box"
     is_visible "$result" || fail "closing the report closed the result window too"
 }
 
@@ -342,7 +325,6 @@ save_both() {
     cmp -s "$saved_file" "$hand_made" ||
         fail "the saved reading is not $name, $month, $day, $year: $(od -c "$saved_file" | head -5)"
     ok "saved $saved_file: the bytes of the hand-made $hand_made"
-
     # A name without a suffix, and the second file type, which Tab reaches from the name box.
     save_as zel-report "$pdf_file" Tab Down shift+Tab
     pdf_title=$(pdfinfo "$pdf_file" | sed -n 's/^Title: *//p')
@@ -357,30 +339,22 @@ save_both() {
 
 back_and_open() {
     local open_dialog again_file=$HOME/zel-again.zod
-    focus "$result"
-    keys alt+b
-    fresh_main() { ! is_visible "$result" && find_main && new_window "$found" "$main"; }
-    wait_until 10 fresh_main || fail "Back did not bring a fresh main window"
-    main=$found
+    fresh_main() { find_main && new_window "$found" "$main"; }
+    press "$result" alt+b
+    await main 10 "Back did not bring a fresh main window" instead "$result" fresh_main
     shot back
     ok "Back: fresh main window $main"
-
-    focus "$main"
-    keys alt+o
-    find_open() { find_window "$app" "$open_title"; }
-    wait_until 10 find_open || fail "Alt+O did not show the \"$open_title\" dialog"
-    open_dialog=$found
+    press "$main" alt+o
+    await open_dialog 10 "Alt+O did not show the \"$open_title\" dialog" find_titled "$open_title"
     shot open-dialog
     focus "$open_dialog"
     type_text "$saved_file"
     keys Return
-    reopened() { ! is_visible "$open_dialog" && ! is_visible "$main" && find_result; }
-    wait_until 10 reopened || fail "opening $saved_file did not show the result window"
-    result=$found
+    reopened() { gone "$open_dialog" && instead "$main" find_result; }
+    await result 10 "opening $saved_file did not show the result window" reopened
     shot reopened
     looks_as_found "$result" result-reopened "the reopened reading"
     ok "Open: result window $result shows the same reading as the one found"
-
     # The report of the reopened reading is saved again: the same bytes mean the name and the
     # whole date came back from the file, not the fresh window's defaults.
     open_report "the reopened reading"
@@ -391,26 +365,25 @@ back_and_open() {
     ok "the reopened reading saves to the same bytes (name and date restored)"
 }
 
-# exit_from_appeal WINDOW WHAT: Exit (Alt+X) on the appeal window must end the program, status 0.
+# to_appeal FIND...: Exit (Alt+X) on the result window brings the appeal window, which FIND finds.
+to_appeal() {
+    press "$result" alt+x
+    await appeal 10 "Exit did not bring the appeal window" "$@"
+    check_on_top "$appeal"
+    shot appeal
+    ok "Exit: appeal window $appeal instead of the result"
+}
+
+# exit_from_appeal WHAT: Exit (Alt+X) on the appeal window must end the program, status 0.
 exit_from_appeal() {
-    focus "$1"
-    keys alt+x
-    ends_well "$app" "$2, after Exit on the appeal window," ended "$app"
+    press "$appeal" alt+x
+    ends_well "$app" "$1, after Exit on the appeal window," ended "$app"
     app=""
 }
 
 appeal_and_referral() {
-    local appeal problem left
-    focus "$result"
-    keys alt+x
-    appeal_instead_of_result() { ! is_visible "$result" && find_appeal; }
-    wait_until 10 appeal_instead_of_result ||
-        fail "Exit did not replace the result by the appeal window"
-    appeal=$found
-    check_on_top "$appeal"
-    shot appeal
-    ok "Exit: appeal window $appeal instead of the result"
-
+    local problem left
+    to_appeal instead "$result" find_appeal
     focus "$appeal"
     # The boxes' middles, from the window's top left corner.
     click "$appeal" 126 249 && type_text "$name"
@@ -421,9 +394,8 @@ appeal_and_referral() {
     opens_one_address "Refer A Friend Now" keys alt+n
     problem=$(check_referral "$opened" 2>&1) || fail "referral address $opened: $problem"
     ok "referral opened once: $opened"
-
     shot before-exit
-    exit_from_appeal "$appeal" "the program"
+    exit_from_appeal "the program"
     left=$(windows_left)
     ((left == 0)) || fail "$left windows are left on the screen"
     shot ended
@@ -432,31 +404,22 @@ appeal_and_referral() {
 
 # As a file manager starts it for a double-clicked .zod file: the reading opens as Open opens it.
 start_with_reading() {
-    start_program with-file "$saved_file"
     result_alone() { find_result && (($(window_count "$app") == 1)); }
-    wait_until 30 result_alone ||
-        fail "starting with $saved_file did not leave the result window alone"
-    result=$found
-    shot started-with-file
-    check_windows "$app"
+    starts result started-with-file \
+        "starting with $saved_file did not leave the result window alone" result_alone "$saved_file"
     looks_as_found "$result" result-from-command-line "the reading opened from the command line"
     ok "started with $saved_file: result window $result shows the reading found at first"
-
-    focus "$result"
-    keys alt+x
-    wait_until 10 find_appeal || fail "Exit did not bring the appeal window"
-    exit_from_appeal "$found" "the program started with a file"
+    to_appeal find_appeal
+    exit_from_appeal "the program started with a file"
     ok "on Exit the program started with a file $ending"
 }
 
 start_with_junk() {
+    box_over_main() { find_titled "$box_title" && find_main; }
     printf 'not a reading\r\n' >"$HOME/junk.zod"
-    start_program junk "$HOME/junk.zod"
-    box_over_main() { find_window "$app" "$box_title" && find_main; }
-    wait_until 30 box_over_main ||
-        fail "a file that is no saved reading did not bring the message box over the main window"
-    check_windows "$app"
-    shot check-the-file
+    starts found check-the-file \
+        "a file that is no saved reading did not bring the message box over the main window" \
+        box_over_main "$HOME/junk.zod"
     ok "a file that is no saved reading: message box \"$box_title\" over the main window"
 }
 

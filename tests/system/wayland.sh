@@ -1,30 +1,22 @@
 #!/usr/bin/env bash
-# The walk of walk.sh on Wayland, natively: the program runs on Qt's wayland platform with no X
-# server in its reach, under Weston. Weston draws into a window of the virtual X server (its x11
-# backend), so that xdotool's key presses and clicks reach it as its seat's keyboard and pointer
-# and the X server's screen shows Weston's. The windows are read from Weston's own scene graph (its
-# debug protocol, which --debug turns on): each window's process, title, app id and place.
-#
+# The walk of walk.sh natively on Wayland: the program on Qt's wayland platform, with no X server
+# in its reach, under Weston. Weston draws into a window of the virtual X server (its x11 backend),
+# so that xdotool's key presses and clicks reach it as its seat's keyboard and pointer. The windows
+# are read from Weston's scene graph (its debug protocol, which --debug turns on).
 #   wayland.sh path/to/program      (the facts in ZEL_* variables, as ctest sets them)
-#
-# Screenshots of every step go to $ZEL_WAYLAND_SCREENSHOTS, by default wayland-screenshots in the
-# working folder.
+# Screenshots go to $ZEL_WAYLAND_SCREENSHOTS, by default wayland-screenshots in the working folder.
 
 set -u
-here=$(dirname "${BASH_SOURCE[0]}")
-# shellcheck source=tests/system/session.sh
-source "$here/session.sh"
 # shellcheck source=tests/system/walk.sh
-source "$here/walk.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/walk.sh"
 launch=(env -u DISPLAY QT_QPA_PLATFORM=wayland)
 # Seen about once in ten ends of a refused second start.
 teardown_hang="Qt 6.4's Wayland platform deadlocks now and then as the application object goes, \
 the main thread waiting for Qt's Wayland event thread and that one in wl_display_read_events"
 
-# Every top-level window on the screen, one a line: process, surface, the window's inside (X Y
-# WIDTH HEIGHT, the opaque part within Qt's frame) and app id and title, separated by tabs. A
-# surface's number is the process's own and may come back for a later window, so the window's id
-# is the process, the surface and the size.
+# Every top-level window on the screen, one a line: process, id, the window's inside (X Y WIDTH
+# HEIGHT, the opaque part within Qt's frame), app id and title, separated by tabs. A surface's
+# number may come back for a later window of the process: the id is process, surface and size.
 toplevels() {
     timeout 10 weston-debug scene-graph >"$tmp/scene" 2>/dev/null || return 1
     "$python" - "$tmp/scene" <<'EOF'
@@ -55,18 +47,14 @@ windows_left() { toplevels | wc -l; }
 
 # Qt draws each window's frame itself: a title bar of 30 pixels above the window's inside, the
 # close box at its right end. A click on the title bar makes a window the active one, with the
-# keyboard focus.
-focus() {
-    local x y w
-    read -r x y w _ < <(place "$1") || fail "window $1 is gone"
-    xdotool mousemove "$((x + w / 2))" "$((y - 15))" click 1
-}
-
-close_window() {
+# keyboard focus. click_title_bar ID X: a click at X, an expression of the window's width w.
+click_title_bar() {
     local x y w
     read -r x y w _ < <(place "$1") || return 1
-    xdotool mousemove "$((x + w - 10))" "$((y - 15))" click 1
+    xdotool mousemove "$((x + $2))" "$((y - 15))" click 1
 }
+focus() { click_title_bar "$1" 'w / 2' || fail "window $1 is gone"; }
+close_window() { click_title_bar "$1" 'w - 10'; }
 
 # A window that Qt hides and shows again gets a new surface, so no id tells a fresh main window
 # from the old one shown again.
