@@ -14,6 +14,24 @@ report() {
     echo "$1"
 }
 
+# Runs the steps named after the list of all steps, or else all of them, in order: step NAME is the
+# sourcing script's function step_NAME, which sets outcome=1 when what it checks fails. Ends with
+# the summary, and exits with the outcome.
+outcome=0
+run_steps() {
+    local all=$1 name
+    shift
+    # shellcheck disable=SC2086 # the list of all steps, word by word
+    [ $# -gt 0 ] || set -- $all
+    for name in "$@"; do
+        [[ " $all " == *" $name "* ]] || { echo "Unknown step: $name ($all)" >&2; exit 2; }
+        "step_$name"
+    done
+    step "Done"
+    printf '%s\n' "${summary[@]}"
+    exit "$outcome"
+}
+
 # ctest's totals from its JUnit file, and the sum of the Qt Test "Totals:" lines that it keeps.
 junit_totals() {
     python3 - "$1" <<'EOF'

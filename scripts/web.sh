@@ -7,7 +7,7 @@
 # The page ends up in build-web/site: any web server serves it, for instance
 #   python3 -m http.server -d build-web/site 8000
 # and a browser opens http://localhost:8000/.
-# shellcheck disable=SC2154 # the zel_* facts come from cmake/ProgramFacts.cmake
+# shellcheck disable=SC2154,SC2317 # the zel_* facts come through eval; run_steps calls the steps
 set -euo pipefail
 
 repo=$(cd "$(dirname "$0")/.." && pwd)
@@ -24,7 +24,7 @@ toolchain=/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake
 # shellcheck source=scripts/cross-build.sh
 source "$repo/scripts/cross-build.sh"
 
-install_packages() {
+step_packages() {
     step "Debian packages"
     # emscripten (with Debian's clang, lld and binaryen) compiles; Qt's host tools (moc, uic, rcc,
     # lrelease) run on this machine; Chromium runs the tests and the page; hb-subset cuts the
@@ -50,8 +50,8 @@ prepare_emsdk() {
 }
 
 # What the program never uses is left out of Qt: each feature here costs download size in every
-# page. The features the issue's first build needed off (threads, SQL, network, D-Bus, XML) stay
-# off; the widgets, dialogs and formats below appear nowhere in the program or its tests.
+# page. Threads, SQL, network, D-Bus and XML first; then the widgets, dialogs and formats that
+# appear nowhere in the program or its tests.
 qt_features_off=(thread sql network dbus xml
     mimetype sharedmemory systemsemaphore hijricalendar jalalicalendar islamiccivilcalendar
     textodfwriter textmarkdownreader textmarkdownwriter
@@ -99,7 +99,7 @@ patch_qt_source() {
     done
 }
 
-build_qt() {
+step_qt() {
     step "Qt $qt_version for WebAssembly"
     if [ -f "$qt_stamp" ] && [ "$(cat "$qt_stamp")" = "$(qt_configuration)" ]; then
         echo "Reusing $qt_prefix"
@@ -177,7 +177,7 @@ PYTHON
     done
 }
 
-build_program() {
+step_build() {
     step "Building the program and its tests for the browser (preset web)"
     cut_qt_translations
     cd "$repo"
@@ -205,7 +205,7 @@ node_driver() {
 # The web preset's tests, each in headless Chromium (cmake/browser-run.sh). The totals are ctest's,
 # from its JUnit file, which keeps each test's whole output: Qt Test's rows, and why each skipped
 # row was skipped.
-run_tests() {
+step_test() {
     step "Unit tests in headless Chromium (ctest --preset web)"
     node_driver
     local junit=$build_dir/browser-tests.xml status=0
@@ -216,7 +216,7 @@ run_tests() {
 }
 
 # The page as a person uses it: a name, a date, Find, and the jaguar in the result window.
-walk_page() {
+step_walk() {
     step "The page walked in headless Chromium"
     node_driver
     if node "$repo/scripts/web-browser.js" walk "$build_dir/site" "$build_dir/walk"; then
@@ -229,7 +229,7 @@ walk_page() {
 
 # The bytes a browser fetches, as they are and gzipped (as a web server compresses them), and the
 # cold loads from a local server to the painted main window.
-measure_page() {
+step_measure() {
     step "Size and time to the painted main window"
     node_driver
     local file raw=0 gzipped=0 size packed
@@ -244,21 +244,5 @@ measure_page() {
     report "Page: $raw bytes, $gzipped gzipped; painted main window, cold loads from localhost (ms): $times"
 }
 
-outcome=0
-steps=("$@")
-[ ${#steps[@]} -gt 0 ] || steps=(packages qt build test walk measure)
 prepare_emsdk
-for s in "${steps[@]}"; do
-    case $s in
-        packages) install_packages ;;
-        qt) build_qt ;;
-        build) build_program ;;
-        test) run_tests ;;
-        walk) walk_page ;;
-        measure) measure_page ;;
-        *) echo "Unknown step: $s (packages qt build test walk measure)" >&2; exit 2 ;;
-    esac
-done
-step "Done"
-printf '%s\n' "${summary[@]}"
-exit "$outcome"
+run_steps "packages qt build test walk measure" "$@"

@@ -7,7 +7,7 @@
 # ${XDG_CACHE_HOME:-$HOME/.cache}/zel-windows), a display and Wine prefixes, and the installer's try.
 # ZEL_WINDOWS_QPA is the tests' Qt platform (offscreen unless told; "windows" shows real windows);
 # ZEL_WINDOWS_TESTS is a ctest -R pattern.
-# shellcheck source-path=SCRIPTDIR/.. disable=SC2154 # the zel_ facts are assigned through eval
+# shellcheck source-path=SCRIPTDIR/.. disable=SC2154,SC2317 # the zel_ facts come through eval; run_steps calls the steps
 set -Eeuo pipefail
 trap 'echo "Stopped: \"$BASH_COMMAND\" failed with status $? (line $LINENO)" >&2' ERR
 
@@ -23,7 +23,7 @@ jobs=${ZEL_WINDOWS_JOBS:-$(nproc)}
 platform=${ZEL_WINDOWS_QPA:-offscreen}
 wine64=/usr/lib/wine/wine64
 
-install_packages() {
+step_packages() {
     step "Debian packages"
     # The cross compiler, Qt's host tools (moc, uic, rcc, lrelease) and what Qt's build runs; Wine,
     # its 32-bit half for the installer, its stand-ins for Windows' interface fonts and a display;
@@ -42,7 +42,7 @@ install_packages() {
 }
 
 # Qt for Windows from Debian's qt6-base source, configured by cmake/QtForWindows.cmake.
-build_qt() {
+step_qt() {
     step "Qt $zel_QT_VERSION for Windows"
     if [ "$(cat "$qt_prefix/zel-qt-version" 2>/dev/null)" = "$zel_QT_VERSION" ]; then
         echo "Reusing $qt_prefix"
@@ -81,7 +81,7 @@ configure() {
     nice -n 19 cmake --preset windows -DZEL_WINDOWS_QT_PREFIX="$qt_prefix" -DZEL_TEST_PLATFORM="$platform" >/dev/null
 }
 
-build_program() {
+step_build() {
     step "Cross-building the program (cmake --build --preset windows)"
     configure
     nice -n 19 cmake --build --preset windows --parallel "$jobs"
@@ -120,7 +120,7 @@ use_wine_prefix() {
 
 # The windows preset's tests in a Wine prefix of the script's own. ctest's JUnit file gives the
 # totals and keeps each test's whole output: Qt Test's rows, and why each skipped row was skipped.
-run_tests() {
+step_test() {
     step "Unit tests under Wine (ctest --preset windows, platform $platform)"
     start_wine
     use_wine_prefix "$cache/wine"
@@ -264,12 +264,10 @@ check() {
     echo "  ok: $1"
 }
 
-# shellcheck disable=SC2317 # called through check
 registry_lacks() {
     ! wine reg query "$1"
 }
 
-# shellcheck disable=SC2317 # called through check
 registry_has() {
     wine reg query "$1" /ve 2>/dev/null | tr -d '\r' | grep -qF "$2"
 }
@@ -281,18 +279,9 @@ reminder_date() {
     wine reg query "$1" | tr -d '\r' | sed -n 's/.*    REG_SZ    @\{0,1\}//p' | tr '>-G;' '0-9-'
 }
 
-outcome=0
-[ $# -gt 0 ] || set -- packages qt build test installer
-for s in "$@"; do
-    case $s in
-        packages) install_packages ;;
-        qt) build_qt ;;
-        build) build_program ;;
-        test) run_tests ;;
-        installer) make_installer; try_installer ;;
-        *) echo "Unknown step: $s (packages qt build test installer)" >&2; exit 2 ;;
-    esac
-done
-step "Done"
-printf '%s\n' "${summary[@]}"
-exit "$outcome"
+step_installer() {
+    make_installer
+    try_installer
+}
+
+run_steps "packages qt build test installer" "$@"
