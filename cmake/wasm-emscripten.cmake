@@ -14,16 +14,12 @@ if(NOT ZEL_WEB_QT_PREFIX)
 endif()
 set(ZEL_WEB_QT_PREFIX "${ZEL_WEB_QT_PREFIX}" CACHE PATH "The Qt libraries built for WebAssembly")
 
-# Qt's CMake runs emcc --version from an emsdk folder, whose .emscripten file names the emscripten
-# folder inside it. Debian installs emscripten elsewhere: a folder of links stands in for emsdk.
+# Qt's CMake needs an emsdk folder, which Debian's emscripten does not have: one is made when none
+# is named.
 if("$ENV{EMSDK}" STREQUAL "")
-    set(zel_emsdk "${CMAKE_BINARY_DIR}/emsdk")
-    file(MAKE_DIRECTORY "${zel_emsdk}/upstream/emscripten")
-    file(WRITE "${zel_emsdk}/.emscripten" "EMSCRIPTEN_ROOT = 'upstream/emscripten'\n")
-    foreach(tool emcc em++ emar emranlib)
-        file(CREATE_LINK /usr/bin/${tool} "${zel_emsdk}/upstream/emscripten/${tool}" SYMBOLIC)
-    endforeach()
-    set(ENV{EMSDK} "${zel_emsdk}")
+    set(EMSDK "${CMAKE_BINARY_DIR}/emsdk")
+    include(${CMAKE_CURRENT_LIST_DIR}/emsdk.cmake)
+    set(ENV{EMSDK} "${EMSDK}")
 endif()
 
 # Qt's toolchain file loads emscripten's own after its settings.

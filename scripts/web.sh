@@ -34,17 +34,10 @@ step_packages() {
         fonts-dejavu-core libharfbuzz-bin chromium
 }
 
-# Qt's CMake finds emscripten through an emsdk folder: $EMSDK/.emscripten names the emscripten
-# folder inside it, where emcc is run for its version. Debian installs emscripten elsewhere; a
-# folder of links stands in for emsdk.
+# Qt's CMake finds emscripten through an emsdk folder, which Debian's emscripten does not have.
 prepare_emsdk() {
     export EMSDK=$cache/emsdk
-    local tools=$EMSDK/upstream/emscripten tool
-    mkdir -p "$tools"
-    echo "EMSCRIPTEN_ROOT = 'upstream/emscripten'" >"$EMSDK/.emscripten"
-    for tool in emcc em++ emar emranlib; do
-        ln -sfn "/usr/bin/$tool" "$tools/$tool"
-    done
+    cmake -DEMSDK="$EMSDK" -P "$repo/cmake/emsdk.cmake"
     # emcc's JavaScript optimizer needs Debian's acorn, which only Debian's node finds by itself.
     export NODE_PATH=/usr/share/nodejs
 }
@@ -146,40 +139,8 @@ step_qt() {
     [ -n "${ZEL_WEB_KEEP_QT_BUILD:-}" ] || rm -rf "$qt_build" "$source"
 }
 
-# Qt's own translations of its buttons and dialogs travel inside the page: of each language the
-# program speaks only what its windows can show (Qt's dialogs it opens, its message boxes, the
-# text boxes' menus, the file errors it reports), from Debian's qt6-translations-l10n.
-qt_translation_contexts=(QPlatformTheme QMessageBox QDialogButtonBox QDialog QFileDialog
-    QFileSystemModel QAbstractFileIconProvider QLineEdit QWidgetTextControl
-    QUnicodeControlCharacterMenu QScrollBar QShortcut QComboBox QApplication QWidget CloseButton
-    QFile QFileDevice QSaveFile QIODevice)
-
-cut_qt_translations() {
-    local folder=$qt_prefix/translations language languages
-    mkdir -p "$folder"
-    read -r -a languages <<<"$zel_LANGUAGES"
-    for language in "${languages[@]}"; do
-        /usr/lib/qt6/bin/lconvert -i "/usr/share/qt6/translations/qtbase_$language.qm" \
-            -o "$folder/qtbase_$language.ts"
-        python3 - "$folder/qtbase_$language.ts" "${qt_translation_contexts[@]}" <<'PYTHON'
-import sys
-import xml.etree.ElementTree as tree
-path, keep = sys.argv[1], set(sys.argv[2:])
-document = tree.parse(path)
-root = document.getroot()
-for context in root.findall('context'):
-    if context.findtext('name') not in keep:
-        root.remove(context)
-document.write(path, encoding='utf-8', xml_declaration=True)
-PYTHON
-        /usr/lib/qt6/bin/lconvert -i "$folder/qtbase_$language.ts" -o "$folder/qtbase_$language.qm"
-        rm "$folder/qtbase_$language.ts"
-    done
-}
-
 step_build() {
     step "Building the program and its tests for the browser (preset web)"
-    cut_qt_translations
     cd "$repo"
     local begun
     begun=$(date +%s)
