@@ -12,8 +12,7 @@ const char *unavailableReason()
            "back with them";
 #elif !QT_CONFIG(process)
     return "A web page starts no other program: poppler's pdftotext and pdfinfo cannot read the "
-           "PDF "
-           "back there";
+           "PDF back there";
 #else
     for (const char *tool : {"/usr/bin/pdftotext", "/usr/bin/pdfinfo"}) {
         if (!QFile::exists(QString::fromLatin1(tool)))
