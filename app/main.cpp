@@ -3,13 +3,7 @@
 #include "base/AppInfo.h"
 #include "base/Display.h"
 #include "report/QtPrintSystem.h"
-#ifdef Q_OS_WASM
-#include "widgets/WebDesktop.h"
-using ProgramDesktop = WebDesktop;
-#else
-#include "widgets/QtDesktop.h"
-using ProgramDesktop = QtDesktop;
-#endif
+#include "widgets/ProgramDesktop.h"
 
 #include <QApplication>
 

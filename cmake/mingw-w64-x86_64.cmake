@@ -1,9 +1,8 @@
 # Cross-compiles for 64-bit Windows with Debian's MinGW-w64 (posix threads) on a Linux host.
 # The Qt libraries for Windows come from the folder that scripts/windows.sh builds them into
-# (ZEL_WINDOWS_QT_PREFIX, or that variable of the environment; by default
-# ${XDG_CACHE_HOME:-$HOME/.cache}/zel-windows/qt-<ZEL_QT_VERSION>-mingw); Qt's host tools (moc,
-# uic, rcc, lrelease) are the Linux ones under /usr.
-include(${CMAKE_CURRENT_LIST_DIR}/ProgramFacts.cmake)
+# (ZEL_WINDOWS_QT_PREFIX; cmake/CrossQt.cmake says where it looks); Qt's host tools (moc, uic, rcc,
+# lrelease) are the Linux ones under /usr.
+include(${CMAKE_CURRENT_LIST_DIR}/CrossQt.cmake)
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 
@@ -12,16 +11,7 @@ set(CMAKE_C_COMPILER ${ZEL_MINGW_TRIPLE}-gcc-posix)
 set(CMAKE_CXX_COMPILER ${ZEL_MINGW_TRIPLE}-g++-posix)
 set(CMAKE_RC_COMPILER ${ZEL_MINGW_TRIPLE}-windres)
 
-if(NOT ZEL_WINDOWS_QT_PREFIX)
-    if(DEFINED ENV{ZEL_WINDOWS_QT_PREFIX})
-        set(ZEL_WINDOWS_QT_PREFIX "$ENV{ZEL_WINDOWS_QT_PREFIX}")
-    elseif(DEFINED ENV{XDG_CACHE_HOME} AND NOT "$ENV{XDG_CACHE_HOME}" STREQUAL "")
-        set(ZEL_WINDOWS_QT_PREFIX "$ENV{XDG_CACHE_HOME}/zel-windows/qt-${ZEL_QT_VERSION}-mingw")
-    else()
-        set(ZEL_WINDOWS_QT_PREFIX "$ENV{HOME}/.cache/zel-windows/qt-${ZEL_QT_VERSION}-mingw")
-    endif()
-endif()
-set(ZEL_WINDOWS_QT_PREFIX "${ZEL_WINDOWS_QT_PREFIX}" CACHE PATH "The Qt libraries built for Windows")
+zel_cross_qt_prefix(ZEL_WINDOWS_QT_PREFIX windows mingw "The Qt libraries built for Windows")
 
 set(CMAKE_FIND_ROOT_PATH /usr/${ZEL_MINGW_TRIPLE})
 # While Qt itself is being built its folder is still empty: nothing to find there yet.

@@ -109,10 +109,8 @@ ExitAppealWindow::~ExitAppealWindow() = default;
 ExitAppealWindow *ExitAppealWindow::showFresh()
 {
     auto *window = new ExitAppealWindow;
-    WindowLook::centreOnScreen(window);
     window->ui->cmdClose->setFocus();
-    // Its own size, where centred: a web page's platform would fill the page with it.
-    window->showNormal();
+    WindowLook::showCentred(window);
     return window;
 }
 

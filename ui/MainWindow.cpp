@@ -78,9 +78,7 @@ MainWindow::~MainWindow() = default;
 MainWindow *MainWindow::showFresh()
 {
     auto *window = new MainWindow;
-    WindowLook::centreOnScreen(window);
-    // Its own size, where centred: a web page's platform would fill the page with it.
-    window->showNormal();
+    WindowLook::showCentred(window);
     window->ui->txtName->setFocus();
     return window;
 }

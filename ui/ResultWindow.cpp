@@ -115,9 +115,7 @@ ResultWindow *ResultWindow::showReading(const Reading &reading)
         open = new ResultWindow;
     ResultWindow *window = open;
     window->display(reading);
-    WindowLook::centreOnScreen(window);
-    // Its own size, where centred: a web page's platform would fill the page with it.
-    window->showNormal();
+    WindowLook::showCentred(window);
     // On a screen of another scale the picture is drawn again, from the picture for that scale.
     connect(window->windowHandle(), &QWindow::screenChanged, window, &ResultWindow::showPicture,
             Qt::UniqueConnection);

@@ -119,18 +119,24 @@ void centreOnScreen(QWidget *window)
             - QPoint(window->frameGeometry().width() / 2, window->frameGeometry().height() / 2));
 }
 
+void showCentred(QWidget *window)
+{
+    centreOnScreen(window);
+    // showNormal, not show: a web page's platform would fill the page with a main window.
+    window->showNormal();
+}
+
 void runModal(QDialog *dialog)
 {
 #ifdef Q_OS_WASM
     // A web page's platform hands the keys to no window when a dialog closes: the window that had
-    // them, or else another one still open, takes them again.
+    // them, or else another one still shown, takes them again.
     const QPointer<QWidget> opener = QApplication::activeWindow();
     QObject::connect(dialog, &QDialog::finished, dialog, [dialog, opener] {
         QWidget *next = opener;
         const QWidgetList windows = QApplication::topLevelWidgets();
         for (auto window = windows.crbegin(); !next && window != windows.crend(); ++window) {
-            if (*window != dialog && (*window)->isVisible() && (*window)->isWindow()
-                && !((*window)->windowType() == Qt::Popup))
+            if (*window != dialog && (*window)->isVisible() && (*window)->windowType() != Qt::Popup)
                 next = *window;
         }
         if (next)

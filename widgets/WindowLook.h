@@ -25,6 +25,8 @@ void apply(QWidget *window, QSize clientSize, Minimise minimise = Minimise::No,
 // would then run into a control beside it grows left instead, as far as its container allows.
 void fitAutoSizeLabels(QWidget *container);
 void centreOnScreen(QWidget *window);
+// Shows a window centred on the screen at its own size.
+void showCentred(QWidget *window);
 // Shows a dialog modal to the whole program. On the desktop the call returns once the dialog has
 // closed; a web page cannot wait inside a call, and there it returns at once, the dialog taking
 // the keys while it is open and handing them back when it closes.

@@ -1,11 +1,4 @@
-#include "widgets/QtDesktop.h"
-#ifdef Q_OS_WASM
-#include "widgets/WebDesktop.h"
-// A web page's desktop, which asks without waiting.
-using ProgramDesktop = WebDesktop;
-#else
-using ProgramDesktop = QtDesktop;
-#endif
+#include "widgets/ProgramDesktop.h"
 
 #include "BuildConfig.h"
 
@@ -27,6 +20,17 @@ using ProgramDesktop = QtDesktop;
 
 // The real desktop's dialogs, driven as a person drives them: the file type chosen decides the
 // suffix of a name typed without one, and a message shows the lines its text asks for.
+namespace {
+
+// Save's request as the report window makes it: a saved reading or a PDF.
+FileRequest saveRequest(const QString &suggestedName = {})
+{
+    return {QStringLiteral("Save"), QStringLiteral("Saved reading (*.zod);;PDF document (*.pdf)"),
+            QStringLiteral("zod"), suggestedName};
+}
+
+} // namespace
+
 class TestQtDesktop : public QObject
 {
     Q_OBJECT
@@ -84,11 +88,7 @@ void TestQtDesktop::saveDialogAddsTheChosenTypesSuffix()
     // dialog has closed.
     QtDesktop desktop;
     std::optional<QString> path;
-    desktop.askSaveFile(nullptr,
-                        {QStringLiteral("Save"),
-                         QStringLiteral("Saved reading (*.zod);;PDF document (*.pdf)"),
-                         QStringLiteral("zod")},
-                        [&path](const QString &chosen) { path = chosen; });
+    desktop.askSaveFile(nullptr, saveRequest(), [&path](const QString &chosen) { path = chosen; });
     QTRY_VERIFY(path || native);
     if (native)
         QSKIP("The platform's own file dialog shows, which a test cannot type into");
@@ -137,15 +137,11 @@ void TestQtDesktop::webPageSaveOffersTheChosenTypeAsADownload()
     });
     QString written;
     ProgramDesktop desktop;
-    desktop.askSaveFile(nullptr,
-                        {QStringLiteral("Save"),
-                         QStringLiteral("Saved reading (*.zod);;PDF document (*.pdf)"),
-                         QStringLiteral("zod"), name},
-                        [&written](const QString &path) {
-                            QFile file(path);
-                            QVERIFY(file.open(QIODevice::WriteOnly) && file.write("reading") > 0);
-                            written = path;
-                        });
+    desktop.askSaveFile(nullptr, saveRequest(name), [&written](const QString &path) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("reading") > 0);
+        written = path;
+    });
     QTRY_VERIFY(closed);
     QCOMPARE(QFileInfo(written).fileName(), offered);
     // Handed to the browser, the file leaves nothing in the page's memory.
